@@ -1,0 +1,48 @@
+#include "screenshot.h"
+
+#include <QDateTime>
+#include <QDebug>
+#include <QDir>
+#include <QFileInfo>
+#include <QImage>
+#include <QPixmap>
+#include <QQuickWindow>
+#include <QScreen>
+
+Screenshot::Screenshot(const QString &dir, QQuickWindow *window, QObject *parent)
+    : QObject(parent)
+    , m_dir(dir)
+    , m_window(window)
+{
+}
+
+QString Screenshot::grab()
+{
+    if (!m_window) {
+        qDebug() << "Screenshot::grab() no window";
+        return {};
+    }
+    if (m_dir.isEmpty() || !QDir().mkpath(m_dir)) {
+        qDebug() << "Screenshot::grab() cannot create directory" << m_dir;
+        return {};
+    }
+    QImage image = m_window->grabWindow();
+    // Some platforms' backing stores cannot be read back by the scene graph
+    // (the software renderer on the offscreen platform); their screen can.
+    if (image.isNull() && m_window->screen())
+        image = m_window->screen()->grabWindow(m_window->winId()).toImage();
+    if (image.isNull()) {
+        qDebug() << "Screenshot::grab() the window gave no picture";
+        return {};
+    }
+    const QString stamp = QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss-zzz"));
+    QString path = QDir(m_dir).filePath(QStringLiteral("screenshot-%1.png").arg(stamp));
+    for (int n = 1; QFileInfo::exists(path); ++n)
+        path = QDir(m_dir).filePath(QStringLiteral("screenshot-%1-%2.png").arg(stamp).arg(n));
+    if (!image.save(path, "PNG")) {
+        qDebug() << "Screenshot::grab() cannot write" << path;
+        return {};
+    }
+    qDebug() << "Screenshot::grab() saved" << path;
+    return path;
+}

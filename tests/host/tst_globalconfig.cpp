@@ -1,0 +1,290 @@
+// The global configuration and the saved-data directory: reset marker,
+// defaults, reading, and what bad files do.
+#include "globalconfig.h"
+#include "rootfs.h"
+#include "warningguard.h"
+
+#include <QDir>
+#include <QFile>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QtTest>
+
+class TestGlobalConfig : public QObject
+{
+    Q_OBJECT
+
+private:
+    std::unique_ptr<QTemporaryDir> m_root;
+
+    QString saveData() const { return m_root->path() + "/opt/save_data"; }
+
+    static void writeFile(const QString &path, const QByteArray &content)
+    {
+        QDir().mkpath(QFileInfo(path).absolutePath());
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        f.write(content);
+    }
+
+    static QStringList keysInFile(const QString &path)
+    {
+        QSettings ini(path, QSettings::IniFormat);
+        QStringList keys = ini.allKeys();
+        keys.sort();
+        return keys;
+    }
+
+    // Open, default, read: steps 7 to 9 of start-up, then flush to disk.
+    static StartupSettings startUp()
+    {
+        std::unique_ptr<QSettings> settings = GlobalConfig::open();
+        GlobalConfig::writeDefaults(*settings);
+        StartupSettings s = GlobalConfig::read(*settings);
+        settings->sync();
+        return s;
+    }
+
+private slots:
+    void initTestCase() { veltra::test::installWarningGuard(); }
+    void cleanup()
+    {
+        const QString warnings = veltra::test::takeQmlWarnings();
+        QVERIFY2(warnings.isEmpty(), qPrintable(warnings));
+    }
+
+    void init()
+    {
+        m_root = std::make_unique<QTemporaryDir>();
+        QVERIFY(m_root->isValid());
+        qputenv("VELTRA_ROOTFS", m_root->path().toUtf8());
+    }
+
+    void rootfsStaysInsideItsRoot_data()
+    {
+        QTest::addColumn<QString>("devicePath");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("file") << "/opt/save_data/global.conf" << "/opt/save_data/global.conf";
+        QTest::newRow("trailing slash kept") << "/opt/save_data/" << "/opt/save_data/";
+        QTest::newRow("dot-dot cannot climb out") << "/opt/../../../etc/passwd" << "/etc/passwd";
+        QTest::newRow("relative is taken from the root") << "opt/x" << "/opt/x";
+        QTest::newRow("doubled slashes") << "//opt//save_data" << "/opt/save_data";
+    }
+    void rootfsStaysInsideItsRoot()
+    {
+        QFETCH(QString, devicePath);
+        QFETCH(QString, expected);
+        QCOMPARE(veltra::rootfs(devicePath), m_root->path() + expected);
+    }
+
+    void rootfsNeverMapsOntoTheRealRoot()
+    {
+        for (const QByteArray &value : {QByteArray("/"), QByteArray("//"), QByteArray("")}) {
+            qputenv("VELTRA_ROOTFS", value);
+            const QString mapped = veltra::rootfs("/opt/save_data/global.conf");
+            QVERIFY2(!mapped.startsWith("/opt/"), qPrintable(mapped));
+            QVERIFY(mapped.endsWith("/opt/save_data/global.conf"));
+        }
+    }
+
+    void resetMarkerRegularFileClearsSavedData()
+    {
+        writeFile(saveData() + "/delete_on_reboot", "");
+        writeFile(saveData() + "/badges.conf", "[General]\nx=1\n");
+        writeFile(saveData() + "/screenshots/a.png", "png");
+        writeFile(saveData() + "/global.conf", "[General]\nhome_app_id=com.example.Other\n");
+
+        QVERIFY(GlobalConfig::resetIfRequested());
+        QVERIFY(!QFileInfo::exists(saveData()));
+
+        // A start after the reset recreates the configuration with exactly the two defaults.
+        const StartupSettings s = startUp();
+        QCOMPARE(keysInFile(GlobalConfig::filePath()),
+                 QStringList({"internet_clock_sync_enabled", "startup_app_id"}));
+        QSettings ini(GlobalConfig::filePath(), QSettings::IniFormat);
+        QCOMPARE(ini.value("startup_app_id").toString(), QString("com.ostrelle.veltra.Home"));
+        QCOMPARE(ini.value("internet_clock_sync_enabled").toString(), QString("true"));
+        QCOMPARE(s.homeAppId, QString("com.ostrelle.veltra.Home"));
+    }
+
+    void resetMarkerThatIsNotAFileIsIgnored_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::newRow("directory") << "directory";
+        QTest::newRow("link to a file") << "link";
+        QTest::newRow("absent") << "absent";
+    }
+    void resetMarkerThatIsNotAFileIsIgnored()
+    {
+        QFETCH(QString, kind);
+        writeFile(saveData() + "/global.conf", "[General]\nhome_app_id=kept\n");
+        const QString marker = saveData() + "/delete_on_reboot";
+        if (kind == "directory") {
+            QVERIFY(QDir().mkpath(marker));
+        } else if (kind == "link") {
+            writeFile(m_root->path() + "/elsewhere/marker", "");
+            QVERIFY(QFile::link(m_root->path() + "/elsewhere/marker", marker));
+        }
+        QVERIFY(!GlobalConfig::resetIfRequested());
+        QVERIFY(QFileInfo::exists(saveData() + "/global.conf"));
+    }
+
+    void resetKeepsFilesBehindLinksOutsideSavedData()
+    {
+        QTemporaryDir outside;
+        writeFile(outside.path() + "/precious/report.csv", "data");
+        writeFile(outside.path() + "/single.txt", "also data");
+        writeFile(saveData() + "/delete_on_reboot", "");
+        QVERIFY(QFile::link(outside.path() + "/precious", saveData() + "/linked_dir"));
+        QVERIFY(QFile::link(outside.path() + "/single.txt", saveData() + "/linked_file"));
+
+        QVERIFY(GlobalConfig::resetIfRequested());
+        QVERIFY(!QFileInfo::exists(saveData() + "/linked_dir"));
+        QVERIFY(QFileInfo::exists(outside.path() + "/precious/report.csv"));
+        QVERIFY(QFileInfo::exists(outside.path() + "/single.txt"));
+    }
+
+    void resetOfALinkedSavedDataDirectoryKeepsItsTarget()
+    {
+        QTemporaryDir outside;
+        writeFile(outside.path() + "/delete_on_reboot", "");
+        writeFile(outside.path() + "/keep.txt", "data");
+        QDir().mkpath(m_root->path() + "/opt");
+        QVERIFY(QFile::link(outside.path(), saveData()));
+
+        QVERIFY(GlobalConfig::resetIfRequested());
+        QVERIFY(QFileInfo::exists(outside.path() + "/keep.txt"));
+        QVERIFY(!QFileInfo(saveData()).isSymLink());
+    }
+
+    void defaultsAreWrittenOnceAndOnlyWhenAbsent()
+    {
+        writeFile(GlobalConfig::filePath(),
+                  "[General]\nstartup_app_id=com.ostrelle.veltra.Lumvar\ninternet_clock_sync_enabled=false\n");
+        startUp();
+        QSettings ini(GlobalConfig::filePath(), QSettings::IniFormat);
+        QCOMPARE(ini.value("startup_app_id").toString(), QString("com.ostrelle.veltra.Lumvar"));
+        QCOMPARE(ini.value("internet_clock_sync_enabled").toString(), QString("false"));
+        QCOMPARE(keysInFile(GlobalConfig::filePath()).size(), 2);
+    }
+
+    void emptyStartupAppIdIsKept()
+    {
+        const QByteArray content = "[General]\nstartup_app_id=\ninternet_clock_sync_enabled=true\n";
+        writeFile(GlobalConfig::filePath(), content);
+        const StartupSettings s = startUp();
+        QCOMPARE(s.startupAppId, QString());
+        QFile f(GlobalConfig::filePath());
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        QCOMPARE(f.readAll(), content);
+    }
+
+    void defaultsWithoutAFile()
+    {
+        const StartupSettings s = startUp();
+        QCOMPARE(s.appsDir, QString("..\\..\\veltra\\apps"));
+        QCOMPARE(s.homeAppId, QString("com.ostrelle.veltra.Home"));
+        QCOMPARE(s.startupAppId, QString("com.ostrelle.veltra.Home"));
+        QCOMPARE(s.singleAppMode, QString("false"));
+        QCOMPARE(s.screenshotDir, m_root->path() + "/opt/save_data/screenshots");
+        QCOMPARE(GlobalConfig::appFilter(s), QString());
+    }
+
+    void screenshotDirFromTheFileIsUsedUnmapped()
+    {
+        writeFile(GlobalConfig::filePath(), "[General]\nscreenshot_dir=/media/usb/shots\n");
+        QCOMPARE(startUp().screenshotDir, QString("/media/usb/shots"));
+    }
+
+    void singleAppModeFilter_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("filters");
+        QTest::newRow("true") << "true" << true;
+        QTest::newRow("True") << "True" << false;
+        QTest::newRow("0") << "0" << false;
+        QTest::newRow("false") << "false" << false;
+        QTest::newRow("empty") << "" << false;
+    }
+    void singleAppModeFilter()
+    {
+        QFETCH(QString, text);
+        QFETCH(bool, filters);
+        writeFile(GlobalConfig::filePath(),
+                  "[General]\nstartup_app_id=com.ostrelle.veltra.Lumvar\nsingle_app_mode=" + text.toUtf8() + "\n");
+        const StartupSettings s = startUp();
+        QCOMPARE(s.singleAppMode, text);
+        QCOMPARE(GlobalConfig::appFilter(s), filters ? QString("com.ostrelle.veltra.Lumvar") : QString());
+    }
+
+    void appsDirDefaultResolvesFromTheWorkingDirectory()
+    {
+        // The device layout: program in opt/tarvik/bin, apps in opt/veltra/apps.
+        QVERIFY(QDir().mkpath(m_root->path() + "/stage/opt/tarvik/bin"));
+        QVERIFY(QDir().mkpath(m_root->path() + "/stage/opt/veltra/apps"));
+        writeFile(m_root->path() + "/stage/opt/veltra/apps/libexample.so", "x");
+        const QString previous = QDir::currentPath();
+        QVERIFY(QDir::setCurrent(m_root->path() + "/stage/opt/tarvik/bin"));
+        const QDir apps(GlobalConfig::appsDirPath(startUp().appsDir));
+        const bool found = apps.exists("libexample.so");
+        QDir::setCurrent(previous);
+        QVERIFY2(found, qPrintable(apps.absolutePath()));
+    }
+
+    void iconDirUrlIsPlainConcatenation_data()
+    {
+        QTest::addColumn<QString>("programDir");
+        QTest::addColumn<QString>("url");
+        QTest::newRow("windows") << "C:/x/bin" << "file:///C:/x/bin/../../veltra/icons/";
+        QTest::newRow("device") << "/x/bin" << "file:////x/bin/../../veltra/icons/";
+    }
+    void iconDirUrlIsPlainConcatenation()
+    {
+        QFETCH(QString, programDir);
+        QFETCH(QString, url);
+        QCOMPARE(GlobalConfig::iconDirUrl(programDir), url);
+    }
+
+    void badFilesGiveDefaults_data()
+    {
+        QTest::addColumn<QByteArray>("content");
+        QTest::newRow("empty") << QByteArray();
+        QTest::newRow("garbage") << QByteArray("\x00\xff\x13[[[=\n==\n\xc3(", 12);
+        QTest::newRow("binary") << QByteArray(4096, '\x01');
+    }
+    void badFilesGiveDefaults()
+    {
+        QFETCH(QByteArray, content);
+        writeFile(GlobalConfig::filePath(), content);
+        const StartupSettings s = startUp();
+        QCOMPARE(s.homeAppId, QString("com.ostrelle.veltra.Home"));
+        QCOMPARE(s.singleAppMode, QString("false"));
+        QCOMPARE(s.appsDir, QString("..\\..\\veltra\\apps"));
+    }
+
+    void directoryInPlaceOfTheFileGivesDefaults()
+    {
+        QVERIFY(QDir().mkpath(GlobalConfig::filePath()));
+        const StartupSettings s = startUp();
+        QCOMPARE(s.startupAppId, QString("com.ostrelle.veltra.Home"));
+        QVERIFY(QFileInfo(GlobalConfig::filePath()).isDir());
+    }
+
+    void unwritableSavedDataKeepsDefaultsInMemory()
+    {
+        // "opt" is a file, so the saved-data directory cannot be created.
+        writeFile(m_root->path() + "/opt", "not a directory");
+        const StartupSettings s = startUp();
+        QCOMPARE(s.startupAppId, QString("com.ostrelle.veltra.Home"));
+        QVERIFY(QFileInfo(m_root->path() + "/opt").isFile());
+    }
+};
+
+int main(int argc, char **argv)
+{
+    QCoreApplication app(argc, argv);
+    TestGlobalConfig test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_globalconfig.moc"

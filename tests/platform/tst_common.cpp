@@ -1,0 +1,342 @@
+// The device library stand-in: the simulated device and what follows it,
+// language, auto-off, the virtual keyboard, screenshots and sound.
+#include "autooff.h"
+#include "autooffeventfilter.h"
+#include "batterystatewrapper.h"
+#include "gaugeinfo.h"
+#include "language.h"
+#include "networksettings.h"
+#include "networktypes.h"
+#include "reminder.h"
+#include "screenshot.h"
+#include "simulateddevice.h"
+#include "statusmanager.h"
+#include "versiontracking.h"
+#include "virtualkeyboard.h"
+#include "warningguard.h"
+#include "zelqtutils.h"
+#include "zelsound.h"
+
+#include <QGuiApplication>
+#include <QQuickItem>
+#include <QQuickView>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTranslator>
+#include <QtTest>
+
+class TestCommon : public QObject
+{
+    Q_OBJECT
+
+private:
+    QTemporaryDir m_root;
+    QString m_deviceFile;
+
+    void writeDevice(const QByteArray &content)
+    {
+        QFile f(m_deviceFile);
+        QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        f.write(content);
+        f.close();
+    }
+
+private slots:
+    void initTestCase()
+    {
+        veltra::test::installWarningGuard();
+        qputenv("VELTRA_ROOTFS", m_root.path().toUtf8());
+        m_deviceFile = m_root.path() + "/device.ini";
+        qputenv("VELTRA_DEVICE_FILE", m_deviceFile.toUtf8());
+    }
+
+    void init()
+    {
+        writeDevice("");
+        SimulatedDevice::instance().reload();
+    }
+
+    void cleanup()
+    {
+        const QString warnings = veltra::test::takeQmlWarnings();
+        QVERIFY2(warnings.isEmpty(), qPrintable(warnings));
+    }
+
+    void defaultsDescribeAPlausibleGauge()
+    {
+        StatusManager status;
+        QVERIFY(status.batteryState()->batteryPercent() > 20);
+        QVERIFY(!status.gaugeInfo()->modelNumber().isEmpty());
+        QVERIFY(!status.gaugeInfo()->serialNumber().isEmpty());
+        QVERIFY(QDate::fromString(status.gaugeInfo()->calibrationDate(), Qt::ISODate).isValid());
+        QVERIFY(!AutoOff::instance().isEnabled());
+        QCOMPARE(Language::instance().alternateChBRefColor(), QString("Y"));
+    }
+
+    void fileChangesShowLive()
+    {
+        StatusManager status;
+        QSignalSpy battery(status.batteryState(), &BatteryStateWrapper::changed);
+        QSignalSpy network(status.networkSettings(), &NetworkSettings::changed);
+        QSignalSpy bluetooth(&status, &StatusManager::bluetoothEnabledChanged);
+        QSignalSpy gauge(status.gaugeInfo(), &GaugeInfo::changed);
+        QSignalSpy tubing(&SimulatedDevice::instance(), &SimulatedDevice::tubingChanged);
+        status.bluetoothEnabled(); // starts the watch
+
+        writeDevice("[battery]\npercent=5\nmillivolts=3400\ncharging=true\n"
+                    "[network]\nmode=NETWORKMODE_ETHERNET\nstate=NETWORKSTATE_CONNECTING\nip=10.1.2.3\n"
+                    "[bluetooth]\nenabled=false\n[gauge]\nserial=999\n"
+                    "[tubing]\nalternate_chb_ref_color=b\n");
+        QVERIFY(battery.wait(veltra::test::timeout(5000)));
+        QCOMPARE(status.batteryState()->batteryPercent(), 5);
+        QCOMPARE(status.batteryState()->batteryMillivolts(), 3400);
+        QVERIFY(status.batteryState()->isCharging());
+        QCOMPARE(network.count(), 1);
+        QCOMPARE(status.networkSettings()->networkModeStr(), QString("NETWORKMODE_ETHERNET"));
+        QCOMPARE(status.networkSettings()->networkMode(), int(NetworkTypes::NETWORKMODE_ETHERNET));
+        QCOMPARE(status.networkSettings()->networkStateStr(), QString("NETWORKSTATE_CONNECTING"));
+        QCOMPARE(status.networkSettings()->ipAddress(), QString("10.1.2.3"));
+        QCOMPARE(bluetooth.count(), 1);
+        QVERIFY(!status.bluetoothEnabled());
+        QCOMPARE(gauge.count(), 1);
+        QCOMPARE(status.gaugeInfo()->serialNumber(), QString("999"));
+        QCOMPARE(tubing.count(), 1);
+        QCOMPARE(Language::instance().alternateChBRefColor(), QString("B"));
+
+        // Writing the same values again announces nothing.
+        battery.clear();
+        network.clear();
+        SimulatedDevice::instance().reload();
+        QCOMPARE(battery.count(), 0);
+        QCOMPARE(network.count(), 0);
+    }
+
+    void unusableValuesKeepTheirDefaults()
+    {
+        writeDevice("[battery]\npercent=250\nmillivolts=lots\ncharging=maybe\n"
+                    "[network]\nmode=NETWORKMODE_CARRIER_PIGEON\n[tubing]\nalternate_chb_ref_color=Q\n");
+        SimulatedDevice::instance().reload();
+        const DeviceState s = SimulatedDevice::instance().state();
+        const DeviceState defaults;
+        QCOMPARE(s.batteryPercent, defaults.batteryPercent);
+        QCOMPARE(s.batteryMillivolts, defaults.batteryMillivolts);
+        QCOMPARE(s.charging, defaults.charging);
+        QCOMPARE(s.networkMode, defaults.networkMode);
+        QCOMPARE(s.alternateChBRefColor, defaults.alternateChBRefColor);
+
+        // An explicitly empty code is kept: the tap strip falls back to grey.
+        writeDevice("[tubing]\nalternate_chb_ref_color=\n");
+        SimulatedDevice::instance().reload();
+        QCOMPARE(Language::instance().alternateChBRefColor(), QString());
+    }
+
+    void enumParsersRoundTrip()
+    {
+        const NetworkTypes::EnumParser<NetworkTypes::NetworkModes> modes;
+        QCOMPARE(modes.names().size(), 7);
+        for (auto it = modes.names().cbegin(); it != modes.names().cend(); ++it) {
+            bool ok = false;
+            QCOMPARE(modes.fromString(it.value(), &ok), it.key());
+            QVERIFY(ok);
+        }
+        QCOMPARE(modes.toString(NetworkTypes::NETWORKMODE_BT), QString("NETWORKMODE_BT"));
+        QCOMPARE(NetworkTypes::EnumParser<NetworkTypes::NetworkStates>().toString(NetworkTypes::NETWORKSTATE_ERROR),
+                 QString("NETWORKSTATE_ERROR"));
+        QCOMPARE(NetworkTypes::EnumParser<NetworkTypes::NetworkErrors>().names().size(), 4);
+        bool ok = true;
+        modes.fromString("nonsense", &ok);
+        QVERIFY(!ok);
+    }
+
+    void autoOffCountsDownFromActivity()
+    {
+        QSignalSpy enabled(&AutoOff::instance(), &AutoOff::isEnabledChanged);
+        writeDevice("[autooff]\nenabled=true\ntimeout=59\n");
+        SimulatedDevice::instance().reload();
+        QCOMPARE(enabled.count(), 1);
+        QCOMPARE(enabled.at(0).at(0).toBool(), true);
+        QVERIFY(AutoOff::instance().isEnabled());
+        AutoOff::activity();
+        QCOMPARE(AutoOff::instance().getTimeRemaining(), qint64(59));
+
+        writeDevice("[autooff]\nenabled=true\ntimeout=-3\n");
+        SimulatedDevice::instance().reload();
+        QCOMPARE(enabled.count(), 1);
+        QCOMPARE(AutoOff::instance().getTimeRemaining(), qint64(-3));
+
+        writeDevice("[autooff]\nenabled=false\n");
+        SimulatedDevice::instance().reload();
+        QCOMPARE(enabled.count(), 2);
+        QCOMPARE(enabled.at(1).at(0).toBool(), false);
+    }
+
+    void inputEventsCountAsActivity_data()
+    {
+        QTest::addColumn<int>("type");
+        QTest::addColumn<bool>("counts");
+        QTest::newRow("press") << int(QEvent::MouseButtonPress) << true;
+        QTest::newRow("touch") << int(QEvent::TouchBegin) << true;
+        QTest::newRow("key") << int(QEvent::KeyPress) << true;
+        QTest::newRow("paint") << int(QEvent::Paint) << false;
+        QTest::newRow("timer") << int(QEvent::Timer) << false;
+    }
+    void inputEventsCountAsActivity()
+    {
+        QFETCH(int, type);
+        QFETCH(bool, counts);
+        QCOMPARE(AutoOffEventFilter::isUserInput(type), counts);
+    }
+
+    void languageReadsWithoutWriting_data()
+    {
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("absent") << QByteArray("[General]\nhome_app_id=x\n") << "en-US";
+        QTest::newRow("german") << QByteArray("[General]\nlanguage=de-DE\n") << "de-DE";
+        QTest::newRow("unsupported") << QByteArray("[General]\nlanguage=xx-YY\n") << "en-US";
+        QTest::newRow("garbage") << QByteArray("[General]\nlanguage=\xff\xfe\n") << "en-US";
+    }
+    void languageReadsWithoutWriting()
+    {
+        QFETCH(QByteArray, content);
+        QFETCH(QString, expected);
+        // A file per row: QSettings caches by path, size and time stamp.
+        const QString path = m_root.path() + "/language-" + QTest::currentDataTag() + ".conf";
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        f.write(content);
+        f.close();
+        {
+            QSettings settings(path, QSettings::IniFormat);
+            Language::instance().initLanguage(settings);
+        }
+        QCOMPARE(Language::instance().language(), expected);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        QCOMPARE(f.readAll(), content);
+    }
+
+    void setLanguageLoadsTheExactFile()
+    {
+        // A catalogue for one language only, made with the real tool chain's format.
+        QTranslator shared;
+        auto *own = new QTranslator(this);
+        QVERIFY(!ZELQtUtils::setLanguage("zh-CN", ":/i18n", "nothing", &shared, own));
+        QVERIFY(own->isEmpty());
+        QVERIFY(ZELQtUtils::setLanguage("de-DE", ":/i18n", "sample", &shared, own));
+        QCOMPARE(QCoreApplication::translate("Sample", "GREETING"), QString("Hallo"));
+        QCoreApplication::removeTranslator(own);
+    }
+
+    void keyNamesRoundTrip_data()
+    {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("digit") << int(Qt::Key_1) << "1";
+        QTest::newRow("period") << int(Qt::Key_Period) << ".";
+        QTest::newRow("comma") << int(Qt::Key_Comma) << ",";
+        QTest::newRow("at") << int(Qt::Key_At) << "@";
+        QTest::newRow("minus") << int(Qt::Key_Minus) << "-";
+        QTest::newRow("backspace") << int(Qt::Key_Backspace) << "Backspace";
+    }
+    void keyNamesRoundTrip()
+    {
+        QFETCH(int, key);
+        QFETCH(QString, text);
+        VirtualKeyboard keyboard;
+        QCOMPARE(keyboard.keyToString(key), text);
+        QCOMPARE(keyboard.keyFromString(text), key);
+        QCOMPARE(keyboard.keyFromString("a"), int(Qt::Key_A));
+        QCOMPARE(keyboard.keyFromString(""), 0);
+    }
+
+    void keysReachTheFocusedField()
+    {
+        QQuickView view;
+        view.setSource(QUrl("qrc:/KeyTarget.qml"));
+        QCOMPARE(view.status(), QQuickView::Ready);
+        view.show();
+        view.requestActivate();
+        QVERIFY(QTest::qWaitForWindowActive(&view));
+        QQuickItem *field = view.rootObject()->findChild<QQuickItem *>("field");
+        QVERIFY(field);
+        field->forceActiveFocus();
+
+        VirtualKeyboard keyboard;
+        keyboard.emitText("Ab 3");
+        keyboard.emitKey(Qt::Key_Period);
+        keyboard.emitKey(Qt::Key_5);
+        QCOMPARE(field->property("text").toString(), QString("Ab 3.5"));
+        keyboard.emitKey(Qt::Key_Backspace);
+        keyboard.emitKey(Qt::Key_Backspace);
+        QCOMPARE(field->property("text").toString(), QString("Ab 3"));
+
+        // Nothing focused: the key is dropped, not sent anywhere.
+        field->setFocus(false);
+        view.rootObject()->forceActiveFocus();
+        keyboard.emitKey(Qt::Key_7);
+        QCOMPARE(field->property("text").toString(), QString("Ab 3"));
+    }
+
+    void screenshotWritesAPngIntoANewDirectory()
+    {
+        QQuickView view;
+        QSignalSpy frames(&view, &QQuickWindow::frameSwapped);
+        view.setSource(QUrl("qrc:/KeyTarget.qml"));
+        view.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&view));
+        QVERIFY(frames.count() > 0 || frames.wait(veltra::test::timeout(5000)));
+        const QString dir = m_root.path() + "/shots/nested";
+        Screenshot screenshot(dir, &view);
+        const QString path = screenshot.grab();
+        QVERIFY(path.startsWith(dir + "/screenshot-"));
+        QImage image(path);
+        QCOMPARE(image.size(), QSize(120, 40));
+        QVERIFY(screenshot.grab() != path);
+
+        Screenshot orphan(dir, nullptr);
+        QCOMPARE(orphan.grab(), QString());
+    }
+
+    void missingSoundIsSilent()
+    {
+        ZELSound sound(m_root.path() + "/no-such.wav", false, 100);
+        sound.play();
+        ZELSound directory(m_root.path(), true, 250);
+        directory.play();
+    }
+
+    void versionHistoryGrowsOnlyOnChange()
+    {
+        const QByteArray dir = (m_root.path() + "/saved/").toUtf8();
+        zelcommon::VersionTracking::init(dir, "1.0.0");
+        zelcommon::VersionTracking::init(dir, "1.0.0");
+        zelcommon::VersionTracking::init(dir, "1.1.0\nforged line");
+        QFile history(QString::fromUtf8(dir) + "version_history");
+        QVERIFY(history.open(QIODevice::ReadOnly));
+        const QList<QByteArray> lines = history.readAll().trimmed().split('\n');
+        QCOMPARE(lines.size(), 2);
+        QVERIFY(lines.at(0).endsWith(" 1.0.0"));
+        QVERIFY(lines.at(1).endsWith(" 1.1.0 forged line"));
+    }
+
+    void calibrationReminder()
+    {
+        QVERIFY(Reminder::isCalibrationDue(QDate(2025, 1, 10), QDate(2026, 1, 10)));
+        QVERIFY(!Reminder::isCalibrationDue(QDate(2025, 1, 11), QDate(2026, 1, 10)));
+        QVERIFY(Reminder::isCalibrationDue(QDate(), QDate(2026, 1, 10)));
+        writeDevice("[gauge]\ncalibration_date=2001-01-01\n");
+        SimulatedDevice::instance().reload();
+        QSignalSpy due(&Reminder::instance(), &Reminder::calibrationDue);
+        Reminder::instance().check();
+        QCOMPARE(due.count(), 1);
+    }
+};
+
+int main(int argc, char **argv)
+{
+    QGuiApplication app(argc, argv);
+    TestCommon test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_common.moc"

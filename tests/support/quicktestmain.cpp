@@ -1,0 +1,48 @@
+// The one Qt Quick Test main. It prepares every engine the way tarvik does
+// (the com.zel types, the host's context properties, the Material library linked
+// in), runs the tst_*.qml given with -input, and fails the run when any QML
+// warning or error was logged.
+#include "warningguard.h"
+
+#include <QCoreApplication>
+#include <QQmlContext>
+#include <QQmlEngine>
+#include <QTemporaryDir>
+#include <QtQuickTest>
+
+#include <cstdio>
+
+#include "hostenvironment.h"
+#include "qmlsetup.h"
+
+class VeltraQuickTestSetup : public QObject
+{
+    Q_OBJECT
+public slots:
+    void applicationAvailable() { tarvik::registerZelTypes(); }
+
+    void qmlEngineAvailable(QQmlEngine *engine) { m_host.attach(engine); }
+
+private:
+    veltra::test::HostEnvironment m_host;
+};
+
+int main(int argc, char **argv)
+{
+    veltra::test::installWarningGuard();
+    int rc = 0;
+    {
+        VeltraQuickTestSetup setup;
+        rc = quick_test_main_with_setup(argc, argv, "veltra", nullptr, &setup);
+    }
+    const QStringList warnings = veltra::test::qmlWarnings();
+    if (!warnings.isEmpty()) {
+        std::fprintf(stderr, "FAIL: %d QML warning(s) during the run:\n", int(warnings.size()));
+        for (const QString &w : warnings)
+            std::fprintf(stderr, "  %s\n", qPrintable(w));
+        return rc ? rc : 1;
+    }
+    return rc;
+}
+
+#include "quicktestmain.moc"
