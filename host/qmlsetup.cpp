@@ -8,7 +8,23 @@
 #include <QSettings>
 #include <QtQml>
 
+static void initHostResources()
+{
+    // Q_INIT_RESOURCE must be used outside any namespace.
+    Q_INIT_RESOURCE(host_qml);
+    Q_INIT_RESOURCE(tarvik_i18n);
+}
+
 namespace tarvik {
+
+void initResources()
+{
+    static bool registered = false;
+    if (!registered) {
+        initHostResources();
+        registered = true;
+    }
+}
 
 void registerZelTypes()
 {

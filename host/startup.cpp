@@ -1,5 +1,6 @@
 #include "startup.h"
 
+#include "appmanager.h"
 #include "autooff.h"
 #include "autooffeventfilter.h"
 #include "autooffwatch.h"
@@ -22,18 +23,11 @@
 
 #include <memory>
 
-static void initHostResources()
-{
-    // The shell's QML lives in this static library; make sure its resources are
-    // registered in every program that links it.
-    Q_INIT_RESOURCE(host_qml);
-}
-
 namespace tarvik {
 
 int run(int &argc, char **argv, const StartupOptions &options)
 {
-    initHostResources();
+    initResources();
 
     // 1. Reset on request.
     GlobalConfig::resetIfRequested();
@@ -60,8 +54,7 @@ int run(int &argc, char **argv, const StartupOptions &options)
     // 11. Single-app mode lists the start-up app alone.
     const QString appFilter = GlobalConfig::appFilter(config);
     // 12. The app manager.
-    std::unique_ptr<QObject> appManager;
-    Q_UNUSED(appFilter)
+    auto appManager = std::make_unique<AppManager>(GlobalConfig::appsDirPath(config.appsDir), appFilter);
     // 13. Icon directory.
     const QString iconDir = GlobalConfig::iconDirUrl(QCoreApplication::applicationDirPath());
     // 14. The engine and its context.

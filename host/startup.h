@@ -7,6 +7,7 @@
 
 #include <functional>
 
+class AppManager;
 class AutoOffWatch;
 class QGuiApplication;
 class QObject;
@@ -22,7 +23,7 @@ struct StartupContext
 {
     QGuiApplication *app = nullptr;
     QSettings *settings = nullptr;
-    QObject *appManager = nullptr;
+    AppManager *appManager = nullptr;
     QQmlApplicationEngine *engine = nullptr;
     QObject *rootWindow = nullptr;
     Screenshot *screenshot = nullptr;

@@ -57,6 +57,10 @@ private slots:
         QCOMPARE(ini.value("internet_clock_sync_enabled").toString(), QString("true"));
         QVERIFY(QFileInfo::exists(rootfs.path() + "/opt/save_data/version_history"));
         QVERIFY2(!m_log.contains(".qml:"), qPrintable(m_log));
+        // The default apps directory "..\\..\\veltra\\apps" found the staged apps.
+        for (const char *app : {"HomeApp", "GaugeApp", "UpdatesApp", "SettingsApp", "PowerApp", "LumvarApp"})
+            QVERIFY2(m_log.contains(QString("%1::registerTypes()").arg(app)), app);
+        QVERIFY(!m_log.contains("SorvelApp::registerTypes()"));
     }
 
     void garbageConfigurationStillStarts()

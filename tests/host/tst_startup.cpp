@@ -1,7 +1,9 @@
 // The real start-up sequence, run in-process against a recording root window.
+#include "appmanager.h"
 #include "diagtime.h"
 #include "globalconfig.h"
 #include "startup.h"
+#include "logcapture.h"
 #include "warningguard.h"
 
 #include <QCoreApplication>
@@ -16,16 +18,6 @@
 
 namespace {
 
-QStringList capturedLog;
-QtMessageHandler passOn = nullptr;
-
-void captureHandler(QtMsgType type, const QMessageLogContext &context, const QString &message)
-{
-    capturedLog.append(message);
-    if (passOn)
-        passOn(type, context, message);
-}
-
 struct RunResult
 {
     int exitCode = -1;
@@ -37,6 +29,7 @@ struct RunResult
     QString iconDir;
     QString programDir;
     bool screenshotSet = false;
+    QVariantList apps;
 };
 
 } // namespace
@@ -75,6 +68,8 @@ private:
             result.iconDir = context.iconDir;
             result.programDir = QCoreApplication::applicationDirPath();
             result.screenshotSet = context.screenshot != nullptr;
+            if (context.appManager)
+                result.apps = context.appManager->appMetadataList().toList();
             QTimer::singleShot(0, context.app, &QCoreApplication::quit);
         };
         static char arg0[] = "tst_startup";
@@ -87,7 +82,7 @@ private:
 private slots:
     void initTestCase()
     {
-        passOn = qInstallMessageHandler(captureHandler);
+        veltra::test::startLogCapture();
         veltra::test::installWarningGuard();
     }
 
@@ -95,7 +90,7 @@ private slots:
     {
         m_root = std::make_unique<QTemporaryDir>();
         qputenv("VELTRA_ROOTFS", m_root->path().toUtf8());
-        capturedLog.clear();
+        veltra::test::clearCapturedLog();
     }
 
     void cleanup()
@@ -175,8 +170,8 @@ private slots:
     {
         const RunResult r = runOnce();
         QCOMPARE(r.exitCode, 0);
-        QVERIFY(capturedLog.contains("STARTUP SOUND!"));
-        QVERIFY(capturedLog.filter("ZELSound::play() no sound file").size() == 1);
+        QVERIFY(veltra::test::capturedLog().contains("STARTUP SOUND!"));
+        QVERIFY(veltra::test::capturedLog().filter("ZELSound::play() no sound file").size() == 1);
         QSettings ini(m_root->path() + "/opt/save_data/global.conf", QSettings::IniFormat);
         QCOMPARE(ini.value("startup_app_id").toString(), QString("com.ostrelle.veltra.Home"));
         QVERIFY(QFileInfo::exists(m_root->path() + "/opt/save_data/version_history"));
@@ -195,12 +190,39 @@ private slots:
         QCOMPARE(ini.allKeys().size(), 2);
     }
 
+    void stagedAppsAreListedWithTranslatedTitles_data()
+    {
+        QTest::addColumn<QByteArray>("language");
+        QTest::addColumn<QByteArray>("singleAppMode");
+        QTest::addColumn<QStringList>("titles");
+        QTest::newRow("en-US") << QByteArray("en-US") << QByteArray("false")
+                               << QStringList({"Gauge", "Home", "Lumvar", "Power Off", "Settings", "Updates"});
+        QTest::newRow("de-DE") << QByteArray("de-DE") << QByteArray("false")
+                               << QStringList({"Aktualisierungen", "Ausschalten", "Einstellungen", "Home", "Lumvar",
+                                               "Messgerät"});
+        QTest::newRow("single app") << QByteArray("en-US") << QByteArray("true") << QStringList({"Lumvar"});
+    }
+    void stagedAppsAreListedWithTranslatedTitles()
+    {
+        QFETCH(QByteArray, language);
+        QFETCH(QByteArray, singleAppMode);
+        QFETCH(QStringList, titles);
+        writeConfig("[General]\napps_dir=" VELTRA_STAGE_APPS_DIR "\nlanguage=" + language
+                    + "\nstartup_app_id=com.ostrelle.veltra.Lumvar\nsingle_app_mode=" + singleAppMode + "\n");
+        const RunResult r = runOnce();
+        QStringList listed;
+        for (const QVariant &app : r.apps)
+            listed.append(app.toMap().value("title").toString());
+        listed.sort();
+        QCOMPARE(listed, titles);
+    }
+
     void missingRootWindowStillRunsAndExits()
     {
         const RunResult r = runOnce(QStringLiteral("qrc:/NoSuchRoot.qml"));
         QCOMPARE(r.exitCode, 0);
         QVERIFY(!r.hadRoot);
-        QVERIFY(!capturedLog.filter("did not load").isEmpty());
+        QVERIFY(!veltra::test::capturedLog().filter("did not load").isEmpty());
         veltra::test::clearQmlWarnings();
     }
 };

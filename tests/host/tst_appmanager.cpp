@@ -1,0 +1,317 @@
+// App discovery, titles, translations and badges, over fixture plug-ins built
+// with the real frame and over the real app libraries.
+#include "appmanager.h"
+#include "language.h"
+#include "reminder.h"
+#include "simulateddevice.h"
+#include "logcapture.h"
+#include "warningguard.h"
+
+#include <QDir>
+#include <QFile>
+#include <QQmlContext>
+#include <QQmlEngine>
+#include <QQmlExpression>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+
+const QString kFixtures = QStringLiteral(VELTRA_FIXTURE_DIR);
+const QString kStageApps = QStringLiteral(VELTRA_STAGE_APPS_DIR);
+
+QStringList ids(const AppManager &manager)
+{
+    QStringList list;
+    for (const QVariant &record : manager.appMetadataList().toList())
+        list.append(record.toMap().value("id").toString());
+    list.sort();
+    return list;
+}
+
+QVariantMap record(const AppManager &manager, const QString &id)
+{
+    for (const QVariant &r : manager.appMetadataList().toList()) {
+        if (r.toMap().value("id").toString() == id)
+            return r.toMap();
+    }
+    return {};
+}
+
+} // namespace
+
+class TestAppManager : public QObject
+{
+    Q_OBJECT
+
+private:
+    std::unique_ptr<QTemporaryDir> m_root;
+    std::unique_ptr<QTemporaryDir> m_apps;
+
+    // Copies plug-ins into the apps directory: "name" from the fixtures,
+    // "stage:name" from the staged real apps.
+    void install(const QStringList &files)
+    {
+        for (const QString &f : files) {
+            const QString source = f.startsWith("stage:") ? kStageApps + "/" + f.mid(6) : kFixtures + "/" + f;
+            QVERIFY2(QFile::copy(source, m_apps->path() + "/" + QFileInfo(source).fileName()), qPrintable(source));
+        }
+    }
+
+    void setLanguage(const QString &language)
+    {
+        QSettings settings(m_root->path() + "/lang-" + language + ".conf", QSettings::IniFormat);
+        settings.setValue("language", language);
+        Language::instance().initLanguage(settings);
+    }
+
+    QString badgeFileText() const
+    {
+        QFile f(m_root->path() + "/opt/save_data/badges.conf");
+        return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : QString();
+    }
+
+private slots:
+    void initTestCase()
+    {
+        veltra::test::startLogCapture();
+        veltra::test::installWarningGuard();
+    }
+
+    void init()
+    {
+        m_root = std::make_unique<QTemporaryDir>();
+        m_apps = std::make_unique<QTemporaryDir>();
+        qputenv("VELTRA_ROOTFS", m_root->path().toUtf8());
+        veltra::test::clearCapturedLog();
+        setLanguage("en-US");
+    }
+
+    void cleanup()
+    {
+        const QString warnings = veltra::test::takeQmlWarnings();
+        QVERIFY2(warnings.isEmpty(), qPrintable(warnings));
+    }
+
+    void emptyOrMissingDirectoryListsNothing()
+    {
+        QCOMPARE(AppManager(m_apps->path(), QString()).appMetadataList().toList().size(), 0);
+        QCOMPARE(AppManager(m_apps->path() + "/missing", QString()).appMetadataList().toList().size(), 0);
+    }
+
+    void realAppsAreListedButNotSorvel()
+    {
+        install({"stage:libhomeapp.so", "stage:libgaugeapp.so", "stage:libupdatesapp.so",
+                 "stage:libsettingsapp.so", "stage:libpowerapp.so", "stage:liblumvar.so", "stage:libsorvel.so"});
+        AppManager manager(m_apps->path(), QString());
+        QCOMPARE(ids(manager), QStringList({"com.ostrelle.veltra.Gauge", "com.ostrelle.veltra.Home",
+                                            "com.ostrelle.veltra.Lumvar", "com.ostrelle.veltra.Power",
+                                            "com.ostrelle.veltra.Settings", "com.ostrelle.veltra.Updates"}));
+        QCOMPARE(record(manager, "com.ostrelle.veltra.Power").value("title").toString(), QString("Power Off"));
+        QCOMPARE(record(manager, "com.ostrelle.veltra.Lumvar").value("title").toString(), QString("Lumvar"));
+        // Sorvel's library was loaded (its resources exist) but nothing of it was accepted.
+        QVERIFY(QFile::exists(":/SorvelApp.qml"));
+        QVERIFY(veltra::test::capturedLog().contains("LumvarApp::registerTypes()"));
+        QVERIFY(!veltra::test::capturedLog().contains("SorvelApp::registerTypes()"));
+        QCOMPARE(QCoreApplication::translate("SorvelApp", "SORVEL_APP_TITLE"), QString("SORVEL_APP_TITLE"));
+    }
+
+    void recordsPassThroughWithTranslatedTitles()
+    {
+        install({"libalpha.so", "libfakelumvar.so"});
+        AppManager manager(m_apps->path(), QString());
+        const QVariantMap alpha = record(manager, "com.ostrelle.veltra.Alpha");
+        QCOMPARE(alpha.value("title").toString(), QString("Alpha Title"));
+        QCOMPARE(alpha.value("icon").toString(), QString("action/star"));
+        QCOMPARE(alpha.value("version").toString(), QString("2.0.0"));
+        QCOMPARE(alpha.value("sequence").type(), QVariant::Double);
+        QCOMPARE(record(manager, "com.ostrelle.veltra.FakeLumvar").value("title").toString(), QString("Lumvar"));
+        QCOMPARE(QCoreApplication::translate("AlphaApp", "ALPHA_GREETING"), QString("Hello from Alpha"));
+
+        // QML sees the list as values: the sequence as a number.
+        QQmlEngine engine;
+        engine.rootContext()->setContextProperty("appManager", &manager);
+        QQmlExpression expression(engine.rootContext(), nullptr,
+                                  "typeof appManager.appMetadataList[0].sequence + ':' + appManager.appMetadataList.length");
+        QCOMPARE(expression.evaluate().toString(), QString("number:2"));
+    }
+
+    void builtInTitlesFollowTheLanguage()
+    {
+        setLanguage("de-DE");
+        install({"libfakepower.so", "libalpha.so"});
+        AppManager manager(m_apps->path(), QString());
+        QCOMPARE(record(manager, "com.ostrelle.veltra.FakePower").value("title").toString(), QString("Ausschalten"));
+        QCOMPARE(record(manager, "com.ostrelle.veltra.Alpha").value("title").toString(), QString("Alpha Title"));
+        QCOMPARE(QCoreApplication::translate("AlphaApp", "ALPHA_GREETING"), QString("Hallo von Alpha"));
+    }
+
+    void otherTypeIsLoadedAndSkipped()
+    {
+        install({"libothertype.so", "libalpha.so"});
+        AppManager manager(m_apps->path(), QString());
+        QCOMPARE(ids(manager), QStringList({"com.ostrelle.veltra.Alpha"}));
+        QVERIFY(QFile::exists(":/OtherTypeApp.qml"));
+        QVERIFY(!veltra::test::capturedLog().contains("OtherTypeApp::registerTypes()"));
+    }
+
+    void duplicateIdsListTheLaterFileWithoutRegardToCase()
+    {
+        // Case-sensitive order would put "libDup_b.so" first.
+        install({"libdup_a.so", "libDup_b.so"});
+        AppManager manager(m_apps->path(), QString());
+        QCOMPARE(manager.appMetadataList().toList().size(), 1);
+        QCOMPARE(record(manager, "com.ostrelle.veltra.Dup").value("title").toString(), QString("Second"));
+        QVERIFY(veltra::test::capturedLog().contains("DupFirstApp::registerTypes()"));
+        QVERIFY(veltra::test::capturedLog().contains("DupSecondApp::registerTypes()"));
+        QCOMPARE(QCoreApplication::translate("Dup", "DUPFIRST"), QString("first translated"));
+        QCOMPARE(QCoreApplication::translate("Dup", "DUPSECOND"), QString("second translated"));
+    }
+
+    void filterListsOnlyItsApp()
+    {
+        install({"libalpha.so", "libfakelumvar.so"});
+        AppManager manager(m_apps->path(), "com.ostrelle.veltra.Alpha");
+        QCOMPARE(ids(manager), QStringList({"com.ostrelle.veltra.Alpha"}));
+        QVERIFY(!veltra::test::capturedLog().contains("FakeLumvarApp::registerTypes()"));
+    }
+
+    void filterNamingNoAppListsAndRegistersNothing()
+    {
+        install({"libalpha.so", "libfakelumvar.so"});
+        AppManager manager(m_apps->path(), "com.ostrelle.veltra.Nowhere");
+        QCOMPARE(manager.appMetadataList().toList().size(), 0);
+        QCOMPARE(veltra::test::capturedLog().filter("::registerTypes()").size(), 0);
+    }
+
+    void badFilesAreSkipped()
+    {
+        install({"libalpha.so", "libnotanapp.so", "libbadtypes.so", "libnoid.so"});
+        const QString dir = m_apps->path();
+        QFile text(dir + "/readme.txt");
+        QVERIFY(text.open(QIODevice::WriteOnly));
+        text.write("not a library\n");
+        text.close();
+        QFile(dir + "/empty.so").open(QIODevice::WriteOnly);
+        QFile real(kStageApps + "/liblumvar.so");
+        QVERIFY(real.open(QIODevice::ReadOnly));
+        QFile truncated(dir + "/libtruncated.so");
+        QVERIFY(truncated.open(QIODevice::WriteOnly));
+        truncated.write(real.read(real.size() / 3));
+        truncated.close();
+        QVERIFY(QFile::copy(QStringLiteral(VELTRA_COMMON_LIBRARY_FILE), dir + "/libplain.so"));
+        QVERIFY(QDir(dir).mkdir("subdir.so"));
+        QVERIFY(QFile::link(dir + "/gone.so", dir + "/libdangling.so"));
+        QFile locked(dir + "/liblocked.so");
+        QVERIFY(QFile::copy(kFixtures + "/libfakepower.so", locked.fileName()));
+        QVERIFY(locked.setPermissions(QFileDevice::Permissions()));
+
+        AppManager manager(dir, QString());
+        QStringList listed = ids(manager);
+        // As root the locked file is still readable; otherwise it is skipped.
+        listed.removeAll("com.ostrelle.veltra.FakePower");
+        QCOMPARE(listed, QStringList({"com.ostrelle.veltra.Alpha"}));
+        QVERIFY(!veltra::test::capturedLog().filter("noid.so\" : its record has no text \"id\"").isEmpty());
+        QVERIFY(!veltra::test::capturedLog().filter("notanapp.so\" : not an app plug-in").isEmpty());
+        QVERIFY(!veltra::test::capturedLog().filter("readme.txt").isEmpty());
+    }
+
+    void badgeSemantics()
+    {
+        AppManager manager(m_apps->path(), QString());
+        QSignalSpy changed(&manager, &AppManager::badgesTextChanged);
+        const QString home = "com.ostrelle.veltra.Home";
+
+        QCOMPARE(manager.getBadgeText(home), QString());
+        manager.removeBadge(home);
+        manager.setBadgeText(home, "");
+        QCOMPARE(changed.count(), 0);
+        QVERIFY(manager.badgesText().toMap().isEmpty());
+
+        manager.setBadgeText(home, "3");
+        QCOMPARE(changed.count(), 1);
+        manager.setBadgeText(home, "3");
+        QCOMPARE(changed.count(), 1);
+        QCOMPARE(manager.getBadgeText(home), QString("3"));
+
+        // An empty text for an app with a badge is stored: the key stays.
+        manager.setBadgeText(home, "");
+        QCOMPARE(changed.count(), 2);
+        QVERIFY(manager.badgesText().toMap().contains(home));
+        QCOMPARE(manager.getBadgeText(home), QString());
+
+        manager.removeBadge(home);
+        QCOMPARE(changed.count(), 3);
+        QVERIFY(!manager.badgesText().toMap().contains(home));
+
+        manager.setBadgeText("", "orphan");
+        QCOMPARE(changed.count(), 3);
+    }
+
+    void badgeReadsInsideTheChangeHandlerSeeTheNewValue()
+    {
+        AppManager manager(m_apps->path(), QString());
+        QVariantMap seen;
+        QString seenDirect;
+        connect(&manager, &AppManager::badgesTextChanged, this, [&] {
+            seen = manager.badgesText().toMap();
+            seenDirect = manager.getBadgeText("com.ostrelle.veltra.Lumvar");
+        });
+        manager.setBadgeText("com.ostrelle.veltra.Lumvar", "new");
+        QCOMPARE(seen.value("com.ostrelle.veltra.Lumvar").toString(), QString("new"));
+        QCOMPARE(seenDirect, QString("new"));
+    }
+
+    void badgesPersistAcrossARestart()
+    {
+        {
+            AppManager manager(m_apps->path(), QString());
+            manager.setBadgeText("com.ostrelle.veltra.Gauge", "2 new");
+            manager.setBadgeText("com.ostrelle.veltra.Home", "!");
+        }
+        // Written by the time the manager is gone, without waiting for the event loop.
+        QVERIFY2(badgeFileText().contains("com.ostrelle.veltra.Gauge=2 new"), qPrintable(badgeFileText()));
+        AppManager restarted(m_apps->path(), QString());
+        QCOMPARE(restarted.getBadgeText("com.ostrelle.veltra.Gauge"), QString("2 new"));
+        QCOMPARE(restarted.badgesText().toMap().size(), 2);
+    }
+
+    void unwritableBadgeFileKeepsBadgesInMemory()
+    {
+        // "opt" is a file: the saved-data directory cannot exist.
+        QFile blocker(m_root->path() + "/opt");
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+        blocker.close();
+        AppManager manager(m_apps->path(), QString());
+        manager.setBadgeText("com.ostrelle.veltra.Home", "5");
+        QCOMPARE(manager.getBadgeText("com.ostrelle.veltra.Home"), QString("5"));
+        QVERIFY(QFileInfo(m_root->path() + "/opt").isFile());
+    }
+
+    void allAppsLoadedRunsTheReminder()
+    {
+        AppManager manager(m_apps->path(), QString());
+        QSignalSpy checks(&Reminder::instance(), &Reminder::calibrationDue);
+        qputenv("VELTRA_DEVICE_FILE", (m_root->path() + "/device.ini").toUtf8());
+        QFile device(m_root->path() + "/device.ini");
+        QVERIFY(device.open(QIODevice::WriteOnly));
+        device.write("[gauge]\ncalibration_date=2000-02-02\n");
+        device.close();
+        SimulatedDevice::instance().reload();
+        manager.allAppsLoaded();
+        manager.allAppsLoaded();
+        QCOMPARE(checks.count(), 2);
+        qunsetenv("VELTRA_DEVICE_FILE");
+        SimulatedDevice::instance().reload();
+    }
+};
+
+int main(int argc, char **argv)
+{
+    QCoreApplication app(argc, argv);
+    TestAppManager test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_appmanager.moc"
