@@ -21,7 +21,13 @@ class VeltraQuickTestSetup : public QObject
 public slots:
     void applicationAvailable() { tarvik::registerZelTypes(); }
 
-    void qmlEngineAvailable(QQmlEngine *engine) { m_host.attach(engine); }
+    void qmlEngineAvailable(QQmlEngine *engine)
+    {
+        // Installed here, after Quick Test has put its own handler in place:
+        // that handler does not pass messages on to one installed before it.
+        veltra::test::installWarningGuard();
+        m_host.attach(engine);
+    }
 
 private:
     veltra::test::HostEnvironment m_host;
@@ -29,7 +35,6 @@ private:
 
 int main(int argc, char **argv)
 {
-    veltra::test::installWarningGuard();
     int rc = 0;
     {
         VeltraQuickTestSetup setup;

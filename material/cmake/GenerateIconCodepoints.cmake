@@ -1,0 +1,67 @@
+# Writes the icon name tables of the Material library as a JavaScript library.
+# Run with cmake -P at build time:
+#   -DMATERIAL_ICONS_CSS=<material-design-icons.css> (Google's Material Icons)
+#   -DFONT_AWESOME_CSS=<font-awesome.css>            (Font Awesome 4)
+#   -DOUTPUT=<file.js>
+# Names come from the packages' style sheets, so the tables always match the
+# font files that the build copies into the resources.
+
+function(read_material_icons css out_var)
+    file(READ "${css}" text)
+    # ".material-icons.usb:before {\n    content: "\e1e0"; }"; class names that
+    # start with a digit carry a leading underscore in CSS ("._3d_rotation").
+    string(REGEX MATCHALL "\\.material-icons\\.[a-z0-9_]+:before[ \t\r\n]*{[ \t\r\n]*content:[ \t]*\"\\\\[0-9a-fA-F]+\""
+        rules "${text}")
+    set(entries "")
+    foreach(rule IN LISTS rules)
+        string(REGEX REPLACE "^\\.material-icons\\.([a-z0-9_]+):before.*\"\\\\([0-9a-fA-F]+)\"$" "\\1;\\2" pair "${rule}")
+        list(GET pair 0 name)
+        list(GET pair 1 code)
+        string(REGEX REPLACE "^_([0-9])" "\\1" name "${name}")
+        string(APPEND entries "    \"${name}\": 0x${code},\n")
+    endforeach()
+    list(LENGTH rules count)
+    set(${out_var} "${entries}" PARENT_SCOPE)
+    set(${out_var}_COUNT ${count} PARENT_SCOPE)
+endfunction()
+
+function(read_font_awesome css out_var)
+    file(READ "${css}" text)
+    # One rule may name several aliases: ".fa-remove:before,\n.fa-close:before { content: "\f00d"; }"
+    string(REGEX MATCHALL "[^{}]*{[ \t\r\n]*content:[ \t]*\"\\\\[0-9a-fA-F]+\";[ \t\r\n]*}" rules "${text}")
+    set(entries "")
+    set(count 0)
+    foreach(rule IN LISTS rules)
+        string(REGEX REPLACE ".*\"\\\\([0-9a-fA-F]+)\".*" "\\1" code "${rule}")
+        string(REGEX MATCHALL "\\.fa-[a-z0-9-]+:before" selectors "${rule}")
+        foreach(sel IN LISTS selectors)
+            string(REGEX REPLACE "^\\.fa-([a-z0-9-]+):before$" "\\1" name "${sel}")
+            string(APPEND entries "    \"${name}\": 0x${code},\n")
+            math(EXPR count "${count} + 1")
+        endforeach()
+    endforeach()
+    set(${out_var} "${entries}" PARENT_SCOPE)
+    set(${out_var}_COUNT ${count} PARENT_SCOPE)
+endfunction()
+
+foreach(var MATERIAL_ICONS_CSS FONT_AWESOME_CSS OUTPUT)
+    if(NOT DEFINED ${var})
+        message(FATAL_ERROR "GenerateIconCodepoints: ${var} not set")
+    endif()
+endforeach()
+
+read_material_icons("${MATERIAL_ICONS_CSS}" material)
+read_font_awesome("${FONT_AWESOME_CSS}" awesome)
+if(material_COUNT LESS 100 OR awesome_COUNT LESS 100)
+    message(FATAL_ERROR "GenerateIconCodepoints: too few names read "
+        "(${material_COUNT} from ${MATERIAL_ICONS_CSS}, ${awesome_COUNT} from ${FONT_AWESOME_CSS})")
+endif()
+
+set(js ".pragma library\n")
+string(APPEND js "// Generated at build time by GenerateIconCodepoints.cmake from\n")
+string(APPEND js "// ${MATERIAL_ICONS_CSS} and\n// ${FONT_AWESOME_CSS}.\n// Do not edit.\n\n")
+string(APPEND js "// Google's Material Icons: name -> code point (${material_COUNT} names).\nvar material = {\n${material}};\n\n")
+string(APPEND js "// Font Awesome 4: name without the \"fa-\" prefix -> code point (${awesome_COUNT} names).\nvar awesome = {\n${awesome}};\n")
+file(WRITE "${OUTPUT}.tmp" "${js}")
+execute_process(COMMAND ${CMAKE_COMMAND} -E copy_if_different "${OUTPUT}.tmp" "${OUTPUT}")
+file(REMOVE "${OUTPUT}.tmp")

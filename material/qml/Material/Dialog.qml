@@ -1,0 +1,217 @@
+import QtQuick 2.4
+import QtQuick.Window 2.2
+
+// A modal dialog. While open it lies in the window's overlay (the framed area of
+// a Material ApplicationWindow, the whole window otherwise), centred, over a
+// scrim that takes every touch outside it: with dismissOnTap a tap there closes
+// the dialog, otherwise it is ignored. Children of the dialog go into its
+// content column, below the title and text. Set width and height as for any
+// item (the parent is the overlay while the dialog is open); without a height
+// the dialog fits its content.
+FocusScope {
+    id: dialog
+
+    signal opened()
+    signal accepted()
+    signal rejected()
+    signal closed()
+
+    property string title: ""
+    property string text: ""
+    property bool hasActions: true
+    property bool dismissOnTap: true
+    property bool floatingActions: false
+    property real contentMargins: Units.dp(24)
+    property string positiveButtonText: qsTr("Ok")
+    property string negativeButtonText: qsTr("Cancel")
+    property bool positiveButtonEnabled: true
+    // Whether the dialog is open (it stays visible while it fades out).
+    readonly property bool showing: __showing
+    default property alias dialogContent: contentColumn.data
+
+    property bool __showing: false
+    readonly property bool __fading: fadeAnimation.running
+    readonly property real __elevation: 24
+    readonly property real __screenMargin: Units.dp(24)
+    readonly property real __actionBarHeight: hasActions ? Units.dp(52) : 0
+    readonly property real __headerHeight: (title !== "" ? titleLabel.height + Units.dp(20) : 0)
+                                           + (text !== "" ? textLabel.height + Units.dp(20) : 0)
+    readonly property real __naturalHeight: contentMargins + __headerHeight + contentColumn.height
+        + (floatingActions ? 0 : __actionBarHeight) + (hasActions && !floatingActions ? 0 : contentMargins)
+    readonly property int __fadeDuration: 150
+    readonly property color __scrimColor: Qt.rgba(0, 0, 0, 0.4)
+
+    width: Units.dp(320)
+    height: parent ? Math.min(__naturalHeight, parent.height - 2 * __screenMargin) : __naturalHeight
+    x: parent ? Math.round((parent.width - width) / 2) : 0
+    y: parent ? Math.round((parent.height - height) / 2) : 0
+    z: 1000
+    visible: __showing || fadeAnimation.running
+    opacity: __showing ? 1 : 0
+
+    Behavior on opacity { NumberAnimation { id: fadeAnimation; duration: dialog.__fadeDuration } }
+
+    function open() {
+        var overlay = __findOverlay();
+        if (overlay === null) {
+            console.log("Dialog.open(): the dialog is not in a window");
+            return;
+        }
+        if (parent !== overlay)
+            parent = overlay;
+        __showing = true;
+        forceActiveFocus();
+        opened();
+    }
+
+    function show() {
+        open();
+    }
+
+    function close() {
+        if (!__showing)
+            return;
+        __showing = false;
+        closed();
+    }
+
+    function __findOverlay() {
+        var window = Window.window;
+        if (window && window.overlayLayer !== undefined && window.overlayLayer !== null)
+            return window.overlayLayer;
+        var top = dialog.parent;
+        while (top !== null && top.parent !== null)
+            top = top.parent;
+        return top;
+    }
+
+    function __accept() {
+        if (!positiveButtonEnabled)
+            return;
+        accepted();
+        close();
+    }
+
+    function __reject() {
+        rejected();
+        close();
+    }
+
+    Keys.onEscapePressed: if (dismissOnTap) close()
+
+    // The scrim covers the whole overlay, whatever the dialog's own geometry.
+    Rectangle {
+        id: scrim
+        x: -dialog.x
+        y: -dialog.y
+        z: -2
+        width: dialog.parent ? dialog.parent.width : 0
+        height: dialog.parent ? dialog.parent.height : 0
+        color: dialog.__scrimColor
+
+        MouseArea {
+            id: scrimArea
+            anchors.fill: parent
+            onClicked: if (dialog.dismissOnTap) dialog.close()
+            onWheel: wheel.accepted = true
+        }
+    }
+
+    Shadow {
+        anchors.fill: card
+        z: -1
+        radius: card.radius
+        elevation: dialog.__elevation
+    }
+
+    Rectangle {
+        id: card
+        anchors.fill: parent
+        radius: Units.dp(2)
+        color: "white"
+
+        // Takes the touches on the card so that they do not reach the scrim.
+        MouseArea {
+            anchors.fill: parent
+        }
+    }
+
+    Flickable {
+        id: contentArea
+        anchors.fill: parent
+        anchors.bottomMargin: dialog.hasActions && !dialog.floatingActions ? dialog.__actionBarHeight : 0
+        contentHeight: contentHolder.height
+        interactive: contentHeight > height
+        clip: interactive
+        boundsBehavior: Flickable.StopAtBounds
+
+        Item {
+            id: contentHolder
+            width: contentArea.width
+            height: dialog.contentMargins + dialog.__headerHeight + contentColumn.height
+                    + (dialog.hasActions && !dialog.floatingActions ? 0 : dialog.contentMargins)
+
+            Label {
+                id: titleLabel
+                x: Units.dp(24)
+                y: Units.dp(24)
+                width: parent.width - 2 * Units.dp(24)
+                visible: text !== ""
+                style: "title"
+                wrapMode: Text.Wrap
+                text: dialog.title
+            }
+
+            Label {
+                id: textLabel
+                x: Units.dp(24)
+                y: dialog.title !== "" ? titleLabel.y + titleLabel.height + Units.dp(20) : Units.dp(24)
+                width: parent.width - 2 * Units.dp(24)
+                visible: text !== ""
+                style: "subheading"
+                color: Theme.light.subTextColor
+                wrapMode: Text.Wrap
+                text: dialog.text
+            }
+
+            Column {
+                id: contentColumn
+                x: dialog.contentMargins
+                y: dialog.contentMargins + dialog.__headerHeight
+                width: parent.width - 2 * dialog.contentMargins
+                spacing: Units.dp(8)
+            }
+        }
+    }
+
+    Row {
+        id: actionRow
+        x: dialog.width - width - Units.dp(8)
+        y: dialog.height - height - Units.dp(8)
+        spacing: Units.dp(8)
+        visible: dialog.hasActions
+
+        Button {
+            id: negativeButton
+            objectName: "negativeButton"
+            visible: text !== ""
+            text: dialog.negativeButtonText
+            textColor: Theme.accentColor
+            elevation: dialog.floatingActions ? 1 : 0
+            backgroundColor: dialog.floatingActions ? "white" : "transparent"
+            onClicked: dialog.__reject()
+        }
+
+        Button {
+            id: positiveButton
+            objectName: "positiveButton"
+            visible: text !== ""
+            text: dialog.positiveButtonText
+            textColor: Theme.accentColor
+            elevation: dialog.floatingActions ? 1 : 0
+            backgroundColor: dialog.floatingActions ? "white" : "transparent"
+            enabled: dialog.positiveButtonEnabled
+            onClicked: dialog.__accept()
+        }
+    }
+}

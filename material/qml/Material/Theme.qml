@@ -1,0 +1,60 @@
+pragma Singleton
+import QtQuick 2.4
+
+// The library-wide colours and fonts. The brand colours follow the theme of the
+// ApplicationWindow that was created last (it registers itself in __appTheme);
+// without a window they keep the library's defaults. light and dark give the
+// text and icon colours for light and dark backgrounds.
+QtObject {
+    id: theme
+
+    property color primaryColor: __appTheme ? __appTheme.primaryColor : __defaults.primaryColor
+    property color primaryDarkColor: __appTheme ? __appTheme.primaryDarkColor : __defaults.primaryDarkColor
+    property color accentColor: __appTheme ? __appTheme.accentColor : __defaults.accentColor
+    property color backgroundColor: __appTheme ? __appTheme.backgroundColor : __defaults.backgroundColor
+
+    // Colours on light backgrounds.
+    readonly property QtObject light: QtObject {
+        readonly property color textColor: Qt.rgba(0, 0, 0, 0.87)
+        readonly property color subTextColor: Qt.rgba(0, 0, 0, 0.54)
+        readonly property color iconColor: Qt.rgba(0, 0, 0, 0.54)
+        readonly property color hintColor: Qt.rgba(0, 0, 0, 0.38)
+        readonly property color dividerColor: Qt.rgba(0, 0, 0, 0.12)
+        readonly property color pressedColor: Qt.rgba(0, 0, 0, 0.1)
+    }
+    // Colours on dark backgrounds.
+    readonly property QtObject dark: QtObject {
+        readonly property color textColor: Qt.rgba(1, 1, 1, 1)
+        readonly property color subTextColor: Qt.rgba(1, 1, 1, 0.7)
+        readonly property color iconColor: Qt.rgba(1, 1, 1, 1)
+        readonly property color hintColor: Qt.rgba(1, 1, 1, 0.5)
+        readonly property color dividerColor: Qt.rgba(1, 1, 1, 0.12)
+        readonly property color pressedColor: Qt.rgba(1, 1, 1, 0.25)
+    }
+
+    // Family of the text font (Roboto, from the library's resources).
+    readonly property string fontFamily: __robotoRegular.name
+
+    property QtObject __appTheme: null
+    readonly property AppTheme __defaults: AppTheme {}
+    readonly property FontLoader __robotoRegular: FontLoader { source: "fonts/Roboto-Regular.ttf" }
+    readonly property FontLoader __robotoMedium: FontLoader { source: "fonts/Roboto-Medium.ttf" }
+    readonly property FontLoader __robotoLight: FontLoader { source: "fonts/Roboto-Light.ttf" }
+    readonly property FontLoader __robotoBold: FontLoader { source: "fonts/Roboto-Bold.ttf" }
+    readonly property FontLoader __robotoItalic: FontLoader { source: "fonts/Roboto-Italic.ttf" }
+    readonly property FontLoader __materialIcons: FontLoader { source: "fonts/MaterialIcons-Regular.ttf" }
+    readonly property FontLoader __fontAwesome: FontLoader { source: "fonts/FontAwesome.ttf" }
+    readonly property FontLoader __materialDesignIcons: FontLoader { source: "fonts/MaterialDesignIcons.ttf" }
+
+    // True when light text reads better than dark text on `background`.
+    function isDarkColor(background) {
+        var c = Qt.darker(background, 1.0);
+        var luminance = 0.2126 * c.r + 0.7152 * c.g + 0.0722 * c.b;
+        return c.a > 0.3 && luminance < 0.6;
+    }
+
+    // lightColor on light backgrounds, darkColor on dark ones.
+    function lightDark(background, lightColor, darkColor) {
+        return isDarkColor(background) ? darkColor : lightColor;
+    }
+}

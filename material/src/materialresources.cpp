@@ -1,0 +1,32 @@
+// Registration of the Material library: its resources (the QML modules under
+// qrc:/qt-project.org/imports/ and the fonts) and its one native QML type.
+//
+// Nothing calls into this file. The resources register from the static
+// initialiser that rcc writes into qrc_veltra_material.cpp; the type registers
+// from the start-up function below, which Qt runs when the application object is
+// created. veltra_material_anchor() exists so that linkers keep both object
+// files: the library's link interface names it as an undefined symbol
+// (--undefined / /INCLUDE), which pulls this object, and with it the rcc object
+// it refers to, out of any static archive the library ended up in.
+#include "tintedimage.h"
+
+#include <QCoreApplication>
+#include <QQmlEngine>
+
+int qInitResources_veltra_material();
+
+namespace {
+
+void registerMaterialTypes()
+{
+    qmlRegisterType<veltra::material::TintedImage>("Material.Private", 0, 1, "TintedImage");
+}
+
+} // namespace
+
+Q_COREAPP_STARTUP_FUNCTION(registerMaterialTypes)
+
+extern "C" void *veltra_material_anchor()
+{
+    return reinterpret_cast<void *>(&qInitResources_veltra_material);
+}

@@ -1,0 +1,132 @@
+import QtQuick 2.4
+import QtTest 1.1
+import Material 0.2
+
+Item {
+    id: root
+    width: 200
+    height: 200
+
+    PixelProbe {
+        id: probe
+    }
+
+    Rectangle {
+        id: canvas
+        width: 64
+        height: 64
+        color: "white"
+    }
+
+    TestCase {
+    id: testCase
+    name: "Icon"
+    when: windowShown
+
+    Component {
+        id: iconComponent
+        Icon {
+            size: 48
+            color: "#ff0000"
+        }
+    }
+
+    function createIcon(properties) {
+        var icon = createTemporaryObject(iconComponent, canvas, properties);
+        verify(icon);
+        return icon;
+    }
+
+    function test_resolve_data() {
+        return [
+            { tag: "icon:// material", source: "icon://device/usb", name: "", glyph: "\ue1e0", family: "Material Icons" },
+            { tag: "group/name material", source: "", name: "action/bluetooth", glyph: "\ue1a7", family: "Material Icons" },
+            { tag: "navigation close", source: "", name: "navigation/close", glyph: "\ue5cd", family: "Material Icons" },
+            { tag: "awesome", source: "", name: "awesome/play", glyph: "\uf04b", family: "FontAwesome" },
+            { tag: "awesome alias", source: "", name: "awesome/times", glyph: "\uf00d", family: "FontAwesome" },
+            { tag: "unicode full battery", source: "", name: "unicode/\uf079", glyph: "\uf079", family: "Material Design Icons" },
+            { tag: "unicode empty battery", source: "", name: "unicode/\uf08e", glyph: "\uf08e", family: "Material Design Icons" },
+            { tag: "source wins over name", source: "icon://action/home", name: "awesome/play", glyph: "\ue88a", family: "Material Icons" }
+        ];
+    }
+
+    function test_resolve(data) {
+        var icon = createIcon({ "source": data.source, "name": data.name });
+        verify(icon.valid);
+        compare(icon.glyph, data.glyph);
+        compare(icon.__resolved.family, data.family);
+    }
+
+    function test_unknownDrawsNothing_data() {
+        return [
+            { tag: "unknown material", name: "action/no_such_icon" },
+            { tag: "unknown awesome", name: "awesome/no-such-icon" },
+            { tag: "unicode without character", name: "unicode/" },
+            { tag: "unicode with two characters", name: "unicode/ab" }
+        ];
+    }
+
+    function test_unknownDrawsNothing(data) {
+        var icon = createIcon({ "name": data.name });
+        compare(icon.valid, false);
+        compare(icon.glyph, "");
+        compare(inkedPixels(icon), 0);
+    }
+
+    function test_emptyIsSilentlyNothing() {
+        // The status centre's battery blink sets an empty name, the bar then
+        // asks for "icon://" with nothing after it.
+        compare(createIcon({ "name": "" }).valid, false);
+        compare(createIcon({ "source": "icon://" }).valid, false);
+    }
+
+    // Grabs the icon and counts its pixels that are mostly red (the icon colour).
+    function inkedPixels(icon) {
+        probe.grab(icon, "icon");
+        tryCompare(probe, "ready", true);
+        return probe.count(function(p) { return p.r > 200 && p.g < 120 && p.b < 120 && p.a > 200; });
+    }
+
+    // Grabs the icon and returns its pixels as one string, to compare drawings.
+    function drawing(icon) {
+        probe.grab(icon, "icon");
+        tryCompare(probe, "ready", true);
+        var text = "";
+        for (var y = 0; y < probe.height; y += 2) {
+            for (var x = 0; x < probe.width; x += 2)
+                text += probe.pixel(x, y).r > 200 && probe.pixel(x, y).g < 120 ? "#" : ".";
+        }
+        return text;
+    }
+
+    function test_glyphsAreDrawn() {
+        // A missing font would draw the same replacement box for every glyph.
+        var names = ["action/home", "action/search", "awesome/play", "unicode/\uf079", "unicode/\uf085"];
+        var images = [];
+        for (var i = 0; i < names.length; ++i) {
+            var icon = createIcon({ "name": names[i] });
+            verify(inkedPixels(icon) > 40, names[i] + " draws");
+            images.push(drawing(icon));
+            icon.destroy();
+        }
+        for (i = 0; i < images.length; ++i) {
+            for (var j = i + 1; j < images.length; ++j)
+                verify(images[i] !== images[j], names[i] + " differs from " + names[j]);
+        }
+    }
+
+    function test_imageSource() {
+        var tinted = createIcon({ "source": Qt.resolvedUrl("data/triangle.svg") });
+        compare(tinted.valid, true);
+        compare(tinted.glyph, "");
+        verify(inkedPixels(tinted) > 200, "tinted in the icon colour");
+
+        var plain = createIcon({ "source": Qt.resolvedUrl("data/triangle.svg"), "colorize": false });
+        var blue = function(p) { return p.b > 150 && p.r < 80 && p.a > 200; };
+        probe.grab(plain, "icon");
+        tryCompare(probe, "ready", true);
+        verify(probe.count(blue) > 200, "own colours when colorize is off");
+        compare(inkedPixels(plain), 0);
+    }
+}
+}
