@@ -29,17 +29,22 @@ function(veltra_add_qtest name)
         TIMEOUT 300)
 endfunction()
 
-# veltra_add_qml_tests(<files...>): one CTest per tst_*.qml, all run by the one
-# Quick Test main (tests/support/quicktestmain.cpp).
+# veltra_add_qml_tests(<files...> [ENV <VAR=value>...]): one CTest per tst_*.qml,
+# all run by the one Quick Test main (tests/support/quicktestmain.cpp). ENV
+# entries are added to each test's environment (e.g. VELTRA_TEST_APPS_DIR).
 function(veltra_add_qml_tests)
-    foreach(f IN LISTS ARGN)
+    cmake_parse_arguments(ARG "" "" "ENV" ${ARGN})
+    foreach(f IN LISTS ARG_UNPARSED_ARGUMENTS)
         get_filename_component(abs ${f} ABSOLUTE)
         get_filename_component(base ${f} NAME_WE)
         get_filename_component(dir ${CMAKE_CURRENT_SOURCE_DIR} NAME)
         set(test_name qml_${dir}_${base})
         add_test(NAME ${test_name} COMMAND veltra_quicktest -input ${abs})
+        # Quick Test prints every warning it was not told to expect as a QWARN
+        # line; one that comes from QML or JavaScript fails the test.
         set_tests_properties(${test_name} PROPERTIES
-            ENVIRONMENT "${VELTRA_TEST_ENV}"
+            FAIL_REGULAR_EXPRESSION "QWARN[^\n]*(\\.qml|\\.js|qrc:|qml: |js: )"
+            ENVIRONMENT "${VELTRA_TEST_ENV};${ARG_ENV}"
             LABELS "qml"
             TIMEOUT 300)
         veltra_lint_qml(${abs})

@@ -2,6 +2,8 @@
 
 #include "batterystatewrapper.h"
 #include "diagtime.h"
+#include "gaugeinfo.h"
+#include "networksettings.h"
 #include "statusmanager.h"
 #include "virtualkeyboard.h"
 
@@ -34,6 +36,9 @@ void registerZelTypes()
     qmlRegisterType<DiagTime>(uri, 1, 0, "DiagTime");
     qmlRegisterType<StatusManager>(uri, 1, 0, "StatusManager");
     qmlRegisterType<BatteryStateWrapper>(uri, 1, 0, "BatteryStateWrapper");
+    // Reached through StatusManager's properties only; no names of their own.
+    qmlRegisterAnonymousType<NetworkSettings>(uri, 1);
+    qmlRegisterAnonymousType<GaugeInfo>(uri, 1);
 }
 
 } // namespace tarvik

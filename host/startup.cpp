@@ -56,7 +56,8 @@ int run(int &argc, char **argv, const StartupOptions &options)
     // 12. The app manager.
     auto appManager = std::make_unique<AppManager>(GlobalConfig::appsDirPath(config.appsDir), appFilter);
     // 13. Icon directory.
-    const QString iconDir = GlobalConfig::iconDirUrl(QCoreApplication::applicationDirPath());
+    const QString iconDir = GlobalConfig::iconDirUrl(
+        options.programDir.isEmpty() ? QCoreApplication::applicationDirPath() : options.programDir);
     // 14. The engine and its context.
     auto engine = std::make_unique<QQmlApplicationEngine>();
     QQmlContext *context = engine->rootContext();
@@ -64,7 +65,10 @@ int run(int &argc, char **argv, const StartupOptions &options)
     context->setContextProperty(QStringLiteral("globalConfig"), settings.get());
     context->setContextProperty(QStringLiteral("icondir"), iconDir);
     context->setContextProperty(QStringLiteral("language"), &Language::instance());
-    // 15. The root window, loaded synchronously.
+    // 15. The root window, loaded synchronously. VELTRA_EDITION=desktop previews
+    // the desktop edition on a platform that is not Windows.
+    if (qEnvironmentVariable("VELTRA_EDITION") == QLatin1String("desktop"))
+        engine->setInitialProperties({{QStringLiteral("__desktopEdition"), true}});
     engine->load(options.rootUrl);
     // 16.
     AutoOff::activity();

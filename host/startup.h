@@ -37,6 +37,8 @@ struct StartupOptions
     QUrl rootUrl = QUrl(QStringLiteral("qrc:/VeltraRootApp.qml"));
     QString powerOffProgram = QStringLiteral("/sbin/poweroff");
     QString startupSound = QStringLiteral("/opt/sounds/startup.wav");
+    // The directory the icon URL is built from; empty: the program's own.
+    QString programDir;
     // Called once, right before the event loop runs.
     std::function<void(StartupContext &)> beforeEventLoop;
 };

@@ -24,4 +24,112 @@
         <translation>Lumvar</translation>
     </message>
 </context>
+<context>
+    <name>KeyboardInputDialog</name>
+    <message>
+        <source>DIALOG_POS_BTN_DEFAULT</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>INPUT_INVALID</source>
+        <translation>Ungültig</translation>
+    </message>
+</context>
+<context>
+    <name>NumberInputDialog</name>
+    <message>
+        <source>INPUT_INVALID</source>
+        <translation>Ungültig</translation>
+    </message>
+</context>
+<context>
+    <name>VeltraRootApp</name>
+    <message>
+        <source>APP_LAUNCHING_SNACKBAR</source>
+        <translation>%1 wird gestartet...</translation>
+    </message>
+    <message>
+        <source>AUTO_OFF_DIALOG_TITLE</source>
+        <translation>Automatische Abschaltung</translation>
+    </message>
+    <message>
+        <source>AUTO_OFF_DIALOG_MSG</source>
+        <translation>Das Gerät schaltet sich in weniger als 60 Sekunden automatisch aus. Tippen Sie auf eine beliebige Stelle des Bildschirms, um das Ausschalten zu verhindern.</translation>
+    </message>
+    <message>
+        <source>VELTRA_CONNECT_FEATURE_NOT_SUPPORTED_SNACKBAR</source>
+        <translation>Funktion in Veltra Connect nicht verfügbar</translation>
+    </message>
+    <message>
+        <source>BATTERY_STATUS_CHARGING</source>
+        <translation>Wird geladen</translation>
+    </message>
+    <message>
+        <source>BATTERY_STATUS_REMAINING_PERCENTAGE</source>
+        <translation>%1 % verbleibend</translation>
+    </message>
+    <message>
+        <source>BATTERY_STATUS_REMAINING_VOLTAGE</source>
+        <translation>%1 V</translation>
+    </message>
+    <message>
+        <source>NETWORKSTATE_CONNECTED</source>
+        <translation>Verbunden</translation>
+    </message>
+    <message>
+        <source>NETWORKSTATE_DISCONNECTED</source>
+        <translation>Nicht verbunden</translation>
+    </message>
+    <message>
+        <source>NETWORK_STATUS_WIFI_BROADCASTING</source>
+        <translation>Sendet</translation>
+    </message>
+    <message>
+        <source>NETWORK_STATUS_WIFI_BROADCASTING_ETHERNET_BRIDGE</source>
+        <translation>Sendet - E-Brücke</translation>
+    </message>
+    <message>
+        <source>NETWORK_STATUS_WIFI_JOINED_TO</source>
+        <translation>Verbunden mit %1</translation>
+    </message>
+    <message>
+        <source>NETWORK_STATUS_WIFI_NOT_JOINED</source>
+        <translation>Mit keinem Netz verbunden</translation>
+    </message>
+    <message>
+        <source>NETWORKMODE_NONE</source>
+        <translation>Netzwerk deaktiviert</translation>
+    </message>
+    <message>
+        <source>BLUETOOTH_ENABLED</source>
+        <translation>Aktiviert</translation>
+    </message>
+    <message>
+        <source>BLUETOOTH_ENABLED_SUB_TEXT</source>
+        <translation>Jetzt für mobile ZEL-Apps sichtbar. Kopplung nicht erforderlich.</translation>
+    </message>
+    <message>
+        <source>BLUETOOTH_DISABLED</source>
+        <translation>Deaktiviert</translation>
+    </message>
+    <message>
+        <source>BLUETOOTH_DISABLED_SUB_TEXT</source>
+        <translation>Nicht sichtbar</translation>
+    </message>
+    <message>
+        <source>STATUS_CENTER_LAST_CALIBRATED_DATE</source>
+        <translation>Zuletzt kalibriert am %1</translation>
+    </message>
+</context>
+<context>
+    <name>ZelDialog</name>
+    <message>
+        <source>DIALOG_POS_BTN_DEFAULT</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>DIALOG_NEG_BTN_DEFAULT</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
 </TS>

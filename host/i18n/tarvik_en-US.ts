@@ -24,4 +24,112 @@
         <translation>Lumvar</translation>
     </message>
 </context>
+<context>
+    <name>KeyboardInputDialog</name>
+    <message>
+        <source>DIALOG_POS_BTN_DEFAULT</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>INPUT_INVALID</source>
+        <translation>Invalid</translation>
+    </message>
+</context>
+<context>
+    <name>NumberInputDialog</name>
+    <message>
+        <source>INPUT_INVALID</source>
+        <translation>Invalid</translation>
+    </message>
+</context>
+<context>
+    <name>VeltraRootApp</name>
+    <message>
+        <source>APP_LAUNCHING_SNACKBAR</source>
+        <translation>Launching %1...</translation>
+    </message>
+    <message>
+        <source>AUTO_OFF_DIALOG_TITLE</source>
+        <translation>Auto Off</translation>
+    </message>
+    <message>
+        <source>AUTO_OFF_DIALOG_MSG</source>
+        <translation>The device will auto power off in less than 60 seconds. Tap anywhere on the screen to prevent shutdown.</translation>
+    </message>
+    <message>
+        <source>VELTRA_CONNECT_FEATURE_NOT_SUPPORTED_SNACKBAR</source>
+        <translation>Feature not available in Veltra Connect</translation>
+    </message>
+    <message>
+        <source>BATTERY_STATUS_CHARGING</source>
+        <translation>Charging</translation>
+    </message>
+    <message>
+        <source>BATTERY_STATUS_REMAINING_PERCENTAGE</source>
+        <translation>%1% remaining</translation>
+    </message>
+    <message>
+        <source>BATTERY_STATUS_REMAINING_VOLTAGE</source>
+        <translation>%1 V</translation>
+    </message>
+    <message>
+        <source>NETWORKSTATE_CONNECTED</source>
+        <translation>Connected</translation>
+    </message>
+    <message>
+        <source>NETWORKSTATE_DISCONNECTED</source>
+        <translation>Not Connected</translation>
+    </message>
+    <message>
+        <source>NETWORK_STATUS_WIFI_BROADCASTING</source>
+        <translation>Broadcasting</translation>
+    </message>
+    <message>
+        <source>NETWORK_STATUS_WIFI_BROADCASTING_ETHERNET_BRIDGE</source>
+        <translation>Broadcasting - E Bridge</translation>
+    </message>
+    <message>
+        <source>NETWORK_STATUS_WIFI_JOINED_TO</source>
+        <translation>Joined to %1</translation>
+    </message>
+    <message>
+        <source>NETWORK_STATUS_WIFI_NOT_JOINED</source>
+        <translation>Not Joined</translation>
+    </message>
+    <message>
+        <source>NETWORKMODE_NONE</source>
+        <translation>Networking Disabled</translation>
+    </message>
+    <message>
+        <source>BLUETOOTH_ENABLED</source>
+        <translation>Enabled</translation>
+    </message>
+    <message>
+        <source>BLUETOOTH_ENABLED_SUB_TEXT</source>
+        <translation>Now discoverable by ZEL mobile apps. Pairing not required.</translation>
+    </message>
+    <message>
+        <source>BLUETOOTH_DISABLED</source>
+        <translation>Disabled</translation>
+    </message>
+    <message>
+        <source>BLUETOOTH_DISABLED_SUB_TEXT</source>
+        <translation>Not discoverable</translation>
+    </message>
+    <message>
+        <source>STATUS_CENTER_LAST_CALIBRATED_DATE</source>
+        <translation>Last calibrated %1</translation>
+    </message>
+</context>
+<context>
+    <name>ZelDialog</name>
+    <message>
+        <source>DIALOG_POS_BTN_DEFAULT</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>DIALOG_NEG_BTN_DEFAULT</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
 </TS>

@@ -24,4 +24,112 @@
         <translation>Lumvar</translation>
     </message>
 </context>
+<context>
+    <name>KeyboardInputDialog</name>
+    <message>
+        <source>DIALOG_POS_BTN_DEFAULT</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>INPUT_INVALID</source>
+        <translation>Non valide</translation>
+    </message>
+</context>
+<context>
+    <name>NumberInputDialog</name>
+    <message>
+        <source>INPUT_INVALID</source>
+        <translation>Non valide</translation>
+    </message>
+</context>
+<context>
+    <name>VeltraRootApp</name>
+    <message>
+        <source>APP_LAUNCHING_SNACKBAR</source>
+        <translation>Lancement de %1...</translation>
+    </message>
+    <message>
+        <source>AUTO_OFF_DIALOG_TITLE</source>
+        <translation>Arrêt automatique</translation>
+    </message>
+    <message>
+        <source>AUTO_OFF_DIALOG_MSG</source>
+        <translation>L'appareil s'éteindra automatiquement dans moins de 60 secondes. Touchez l'écran n'importe où pour empêcher l'arrêt.</translation>
+    </message>
+    <message>
+        <source>VELTRA_CONNECT_FEATURE_NOT_SUPPORTED_SNACKBAR</source>
+        <translation>Fonction non disponible dans Veltra Connect</translation>
+    </message>
+    <message>
+        <source>BATTERY_STATUS_CHARGING</source>
+        <translation>En charge</translation>
+    </message>
+    <message>
+        <source>BATTERY_STATUS_REMAINING_PERCENTAGE</source>
+        <translation>%1 % restant</translation>
+    </message>
+    <message>
+        <source>BATTERY_STATUS_REMAINING_VOLTAGE</source>
+        <translation>%1 V</translation>
+    </message>
+    <message>
+        <source>NETWORKSTATE_CONNECTED</source>
+        <translation>Connecté</translation>
+    </message>
+    <message>
+        <source>NETWORKSTATE_DISCONNECTED</source>
+        <translation>Non connecté</translation>
+    </message>
+    <message>
+        <source>NETWORK_STATUS_WIFI_BROADCASTING</source>
+        <translation>Diffusion</translation>
+    </message>
+    <message>
+        <source>NETWORK_STATUS_WIFI_BROADCASTING_ETHERNET_BRIDGE</source>
+        <translation>Diffusion - Pont E</translation>
+    </message>
+    <message>
+        <source>NETWORK_STATUS_WIFI_JOINED_TO</source>
+        <translation>Connecté à %1</translation>
+    </message>
+    <message>
+        <source>NETWORK_STATUS_WIFI_NOT_JOINED</source>
+        <translation>Non connecté au réseau</translation>
+    </message>
+    <message>
+        <source>NETWORKMODE_NONE</source>
+        <translation>Réseau désactivé</translation>
+    </message>
+    <message>
+        <source>BLUETOOTH_ENABLED</source>
+        <translation>Activé</translation>
+    </message>
+    <message>
+        <source>BLUETOOTH_ENABLED_SUB_TEXT</source>
+        <translation>Visible par les applications mobiles ZEL. Appairage non requis.</translation>
+    </message>
+    <message>
+        <source>BLUETOOTH_DISABLED</source>
+        <translation>Désactivé</translation>
+    </message>
+    <message>
+        <source>BLUETOOTH_DISABLED_SUB_TEXT</source>
+        <translation>Non visible</translation>
+    </message>
+    <message>
+        <source>STATUS_CENTER_LAST_CALIBRATED_DATE</source>
+        <translation>Dernier étalonnage : %1</translation>
+    </message>
+</context>
+<context>
+    <name>ZelDialog</name>
+    <message>
+        <source>DIALOG_POS_BTN_DEFAULT</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>DIALOG_NEG_BTN_DEFAULT</source>
+        <translation>Annuler</translation>
+    </message>
+</context>
 </TS>

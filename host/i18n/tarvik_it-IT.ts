@@ -24,4 +24,112 @@
         <translation>Lumvar</translation>
     </message>
 </context>
+<context>
+    <name>KeyboardInputDialog</name>
+    <message>
+        <source>DIALOG_POS_BTN_DEFAULT</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>INPUT_INVALID</source>
+        <translation>Non valido</translation>
+    </message>
+</context>
+<context>
+    <name>NumberInputDialog</name>
+    <message>
+        <source>INPUT_INVALID</source>
+        <translation>Non valido</translation>
+    </message>
+</context>
+<context>
+    <name>VeltraRootApp</name>
+    <message>
+        <source>APP_LAUNCHING_SNACKBAR</source>
+        <translation>Avvio di %1...</translation>
+    </message>
+    <message>
+        <source>AUTO_OFF_DIALOG_TITLE</source>
+        <translation>Spegnimento automatico</translation>
+    </message>
+    <message>
+        <source>AUTO_OFF_DIALOG_MSG</source>
+        <translation>Il dispositivo si spegnerà automaticamente tra meno di 60 secondi. Tocca un punto qualsiasi dello schermo per impedire lo spegnimento.</translation>
+    </message>
+    <message>
+        <source>VELTRA_CONNECT_FEATURE_NOT_SUPPORTED_SNACKBAR</source>
+        <translation>Funzione non disponibile in Veltra Connect</translation>
+    </message>
+    <message>
+        <source>BATTERY_STATUS_CHARGING</source>
+        <translation>In carica</translation>
+    </message>
+    <message>
+        <source>BATTERY_STATUS_REMAINING_PERCENTAGE</source>
+        <translation>%1% rimanente</translation>
+    </message>
+    <message>
+        <source>BATTERY_STATUS_REMAINING_VOLTAGE</source>
+        <translation>%1 V</translation>
+    </message>
+    <message>
+        <source>NETWORKSTATE_CONNECTED</source>
+        <translation>Connesso</translation>
+    </message>
+    <message>
+        <source>NETWORKSTATE_DISCONNECTED</source>
+        <translation>Non connesso</translation>
+    </message>
+    <message>
+        <source>NETWORK_STATUS_WIFI_BROADCASTING</source>
+        <translation>Trasmissione attiva</translation>
+    </message>
+    <message>
+        <source>NETWORK_STATUS_WIFI_BROADCASTING_ETHERNET_BRIDGE</source>
+        <translation>Trasmissione attiva - Bridge E</translation>
+    </message>
+    <message>
+        <source>NETWORK_STATUS_WIFI_JOINED_TO</source>
+        <translation>Connesso a %1</translation>
+    </message>
+    <message>
+        <source>NETWORK_STATUS_WIFI_NOT_JOINED</source>
+        <translation>Non collegato</translation>
+    </message>
+    <message>
+        <source>NETWORKMODE_NONE</source>
+        <translation>Rete disattivata</translation>
+    </message>
+    <message>
+        <source>BLUETOOTH_ENABLED</source>
+        <translation>Attivato</translation>
+    </message>
+    <message>
+        <source>BLUETOOTH_ENABLED_SUB_TEXT</source>
+        <translation>Ora visibile alle app mobili ZEL. Associazione non necessaria.</translation>
+    </message>
+    <message>
+        <source>BLUETOOTH_DISABLED</source>
+        <translation>Disattivato</translation>
+    </message>
+    <message>
+        <source>BLUETOOTH_DISABLED_SUB_TEXT</source>
+        <translation>Non visibile</translation>
+    </message>
+    <message>
+        <source>STATUS_CENTER_LAST_CALIBRATED_DATE</source>
+        <translation>Ultima taratura: %1</translation>
+    </message>
+</context>
+<context>
+    <name>ZelDialog</name>
+    <message>
+        <source>DIALOG_POS_BTN_DEFAULT</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>DIALOG_NEG_BTN_DEFAULT</source>
+        <translation>Annulla</translation>
+    </message>
+</context>
 </TS>

@@ -24,4 +24,112 @@
         <translation>Lumvar</translation>
     </message>
 </context>
+<context>
+    <name>KeyboardInputDialog</name>
+    <message>
+        <source>DIALOG_POS_BTN_DEFAULT</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>INPUT_INVALID</source>
+        <translation>Ugyldig</translation>
+    </message>
+</context>
+<context>
+    <name>NumberInputDialog</name>
+    <message>
+        <source>INPUT_INVALID</source>
+        <translation>Ugyldig</translation>
+    </message>
+</context>
+<context>
+    <name>VeltraRootApp</name>
+    <message>
+        <source>APP_LAUNCHING_SNACKBAR</source>
+        <translation>Starter %1...</translation>
+    </message>
+    <message>
+        <source>AUTO_OFF_DIALOG_TITLE</source>
+        <translation>Automatisk avslåing</translation>
+    </message>
+    <message>
+        <source>AUTO_OFF_DIALOG_MSG</source>
+        <translation>Enheten slår seg automatisk av om mindre enn 60 sekunder. Trykk hvor som helst på skjermen for å hindre avslåing.</translation>
+    </message>
+    <message>
+        <source>VELTRA_CONNECT_FEATURE_NOT_SUPPORTED_SNACKBAR</source>
+        <translation>Funksjonen er ikke tilgjengelig i Veltra Connect</translation>
+    </message>
+    <message>
+        <source>BATTERY_STATUS_CHARGING</source>
+        <translation>Lader</translation>
+    </message>
+    <message>
+        <source>BATTERY_STATUS_REMAINING_PERCENTAGE</source>
+        <translation>%1 % gjenstår</translation>
+    </message>
+    <message>
+        <source>BATTERY_STATUS_REMAINING_VOLTAGE</source>
+        <translation>%1 V</translation>
+    </message>
+    <message>
+        <source>NETWORKSTATE_CONNECTED</source>
+        <translation>Tilkoblet</translation>
+    </message>
+    <message>
+        <source>NETWORKSTATE_DISCONNECTED</source>
+        <translation>Ikke tilkoblet</translation>
+    </message>
+    <message>
+        <source>NETWORK_STATUS_WIFI_BROADCASTING</source>
+        <translation>Sender</translation>
+    </message>
+    <message>
+        <source>NETWORK_STATUS_WIFI_BROADCASTING_ETHERNET_BRIDGE</source>
+        <translation>Sender - E-bro</translation>
+    </message>
+    <message>
+        <source>NETWORK_STATUS_WIFI_JOINED_TO</source>
+        <translation>Koblet til %1</translation>
+    </message>
+    <message>
+        <source>NETWORK_STATUS_WIFI_NOT_JOINED</source>
+        <translation>Ikke koblet til</translation>
+    </message>
+    <message>
+        <source>NETWORKMODE_NONE</source>
+        <translation>Nettverk deaktivert</translation>
+    </message>
+    <message>
+        <source>BLUETOOTH_ENABLED</source>
+        <translation>Aktivert</translation>
+    </message>
+    <message>
+        <source>BLUETOOTH_ENABLED_SUB_TEXT</source>
+        <translation>Nå synlig for ZEL-mobilapper. Sammenkobling er ikke nødvendig.</translation>
+    </message>
+    <message>
+        <source>BLUETOOTH_DISABLED</source>
+        <translation>Deaktivert</translation>
+    </message>
+    <message>
+        <source>BLUETOOTH_DISABLED_SUB_TEXT</source>
+        <translation>Ikke synlig</translation>
+    </message>
+    <message>
+        <source>STATUS_CENTER_LAST_CALIBRATED_DATE</source>
+        <translation>Sist kalibrert %1</translation>
+    </message>
+</context>
+<context>
+    <name>ZelDialog</name>
+    <message>
+        <source>DIALOG_POS_BTN_DEFAULT</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>DIALOG_NEG_BTN_DEFAULT</source>
+        <translation>Avbryt</translation>
+    </message>
+</context>
 </TS>

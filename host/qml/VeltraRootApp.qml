@@ -1,30 +1,535 @@
 import QtQuick 2.4
-import QtQuick.Window 2.2
+import Material 0.2
+import com.zel 1.0
 
-// Start-up window until the Material shell lands: it declares the properties
-// the host writes after loading and shows which app would start.
-Window {
+// The shell's one window. It loads every listed app (the start-up app first and
+// synchronously, the others in the background), shows one at a time under the
+// status bar and switches between them on request, driving each app's
+// lifecycle. On Windows it is the desktop edition "Veltra Connect": the
+// device's screen inside a picture of the device.
+ApplicationWindow {
     id: rootApp
 
+    // The desktop edition; a test or a preview on another platform sets it
+    // when creating the window.
+    property bool __desktopEdition: Qt.platform.os === "windows"
+    property int statusBarHeight: Units.dp(26)
+    property VeltraApp __currApp: null
+    property string __currAppId: __startupAppId
     property string __homeAppId: ""
     property string __startupAppId: ""
     property bool __singleAppMode: false
     property bool autoOffWarning: false
+    property int __snackbarDefaultDuration: 2000
+    property var locale: Qt.locale()
+    property var __launchParams: []
 
-    width: 480
-    height: 272
+    flags: __desktopEdition ? (Qt.MSWindowsFixedSizeDialogHint | Qt.FramelessWindowHint) : -2013204479
+    color: __desktopEdition ? "transparent" : "#ffffff"
+    width: __desktopEdition ? 1200 : Units.dp(480)
+    height: __desktopEdition ? 748 : Units.dp(272)
     minimumWidth: width
     maximumWidth: width
     minimumHeight: height
     maximumHeight: height
     visible: true
-    color: "#ffffff"
-    title: "Veltra"
+    title: __desktopEdition ? "Veltra Connect" : "Veltra"
+    leftFrameSize: __desktopEdition ? 278 : 0
+    rightFrameSize: __desktopEdition ? 292 : 0
+    topFrameSize: __desktopEdition ? 165 : 0
+    bottomFrameSize: __desktopEdition ? 226 : 0
+    toolbarTopMargin: statusBarHeight
+    statusCenterComponent: veltraStatusCenterComponent
 
-    Text {
-        anchors.centerIn: parent
-        text: "Veltra\n" + rootApp.__startupAppId
-        horizontalAlignment: Text.AlignHCenter
-        font.pixelSize: 24
+    onAutoOffWarningChanged: {
+        if (autoOffWarning)
+            autoOffDialog.show();
+        else
+            autoOffDialog.close();
+    }
+
+    on__StartupAppIdChanged: {
+        // A start-up app that is not listed would leave the screen empty and
+        // the other apps unloaded: load them and show the home app instead.
+        if (__startupAppId !== "" && !__isListed(__startupAppId)) {
+            console.log("VeltraRootApp: no listed app has the start-up id " + __startupAppId);
+            __showHomeInstead(__startupAppId);
+        }
+    }
+
+    Component.onCompleted: {
+        console.log("Units.multiplier: " + Units.multiplier);
+        console.log("Units.pixelDensity: " + Units.pixelDensity);
+        console.log("Units.pixelSize: " + Units.pixelSize);
+        console.log("VELTRARootApp ApplicationWindow Component.onCompleted: diagtime=" + diagtime.end());
+        if (__desktopEdition) {
+            Units.multiplier = 1.6;
+            Units.pixelDensity = 3.8;
+            veltraConnectFrameLoader.source = "VeltraConnectFrame.qml";
+            veltraConnectFrameLoader.active = true;
+        }
+    }
+
+    function launchApp(appId, params) {
+        console.log("VeltraApp.launchApp() " + appId);
+        if (__singleAppMode)
+            return;
+        if (!__isListed(appId)) {
+            console.log("VeltraRootApp.launchApp(): no listed app has the id " + appId + "; nothing switched");
+            return;
+        }
+        if (__hasFailed(appId)) {
+            console.log("VeltraRootApp.launchApp(): the app " + appId + " did not load; nothing switched");
+            return;
+        }
+        if (params !== undefined) {
+            if (appId === __currAppId) {
+                console.log("VeltraRootApp.launchApp(): " + appId + " is already current; its parameters are dropped");
+            } else {
+                var waiting = __launchParams;
+                waiting.push(params);
+                __launchParams = waiting;
+            }
+        }
+        __currAppId = appId;
+    }
+
+    function __setCurrApp(app) {
+        if (app)
+            __updateTheme(app.theme);
+        __currApp = app;
+        if (app && app.initialPage) {
+            pageStack.clear();
+            pageStack.push({ "item": app.initialPage, "replace": true });
+            initialPage = app.initialPage;
+            app.initialPage.actionBar.maxActionCount = app.actionBarMaxActionCount;
+        }
+    }
+
+    function __updateTheme(newTheme) {
+        theme.primaryColor = newTheme.primaryColor;
+        theme.primaryDarkColor = newTheme.primaryDarkColor;
+        theme.accentColor = newTheme.accentColor;
+        theme.backgroundColor = newTheme.backgroundColor;
+        theme.tabHighlightColor = newTheme.tabHighlightColor;
+        theme.statusBarBackgroundColor = newTheme.statusBarBackgroundColor;
+        theme.statusBarForegroundColor = newTheme.statusBarForegroundColor;
+    }
+
+    // The parameters waiting for the app that becomes current: the last one
+    // appended, or undefined.
+    function __takeLaunchParams() {
+        var waiting = __launchParams;
+        if (waiting.length === 0)
+            return undefined;
+        var params = waiting.pop();
+        __launchParams = waiting;
+        return params;
+    }
+
+    function __isListed(appId) {
+        var apps = appsRepeater.model;
+        for (var i = 0; i < apps.length; ++i) {
+            if (apps[i].id === appId)
+                return true;
+        }
+        return false;
+    }
+
+    function __hasFailed(appId) {
+        for (var i = 0; i < appsRepeater.count; ++i) {
+            var appLoader = appsRepeater.itemAt(i);
+            if (appLoader && appLoader.objectName === "appLoader_" + appId)
+                return appLoader.__failed;
+        }
+        return false;
+    }
+
+    function __sortedApps() {
+        if (!appManager)
+            return [];
+        var apps = appManager.appMetadataList.slice();
+        apps.sort(function(a, b) { return a.sequence - b.sequence; });
+        return apps;
+    }
+
+    function __showHomeInstead(failedAppId) {
+        appsRepeater.isStartupAppLoaded = true;
+        if (__homeAppId !== failedAppId && __isListed(__homeAppId))
+            __currAppId = __homeAppId;
+    }
+
+    // Counts an app as loaded, whether its QML loaded or failed, so that one
+    // broken app never keeps the others from loading.
+    function __appLoaded(record) {
+        appsRepeater.loadedCount += 1;
+        console.log("loaded count: " + appsRepeater.loadedCount);
+        console.log("model count: " + appsRepeater.count);
+        if (appsRepeater.loadedCount === appsRepeater.count) {
+            console.log("call allAppsLoaded: diagtime=" + diagtime.end());
+            appManager.allAppsLoaded();
+            loaderKeyboardDialog.instance();
+        }
+        if (record.id === __startupAppId)
+            appsRepeater.isStartupAppLoaded = true;
+    }
+
+    function delay(delayTime, cb) {
+        timer.interval = delayTime;
+        timer.repeat = false;
+        var once = function() {
+            timer.triggered.disconnect(once);
+            cb();
+        };
+        timer.triggered.connect(once);
+        timer.start();
+    }
+
+    function veltraConnectFeatureNotSupported() {
+        snackbar.open(qsTr("VELTRA_CONNECT_FEATURE_NOT_SUPPORTED_SNACKBAR"));
+    }
+
+    Repeater {
+        id: appsRepeater
+
+        property int loadedCount: 0
+        property bool isStartupAppLoaded: false
+
+        model: rootApp.__sortedApps()
+
+        Component.onCompleted: console.log("VELTRARootApp appsRepeater Component.onCompleted: diagtime="
+                                           + diagtime.end())
+
+        delegate: Loader {
+            id: appLoader
+
+            property bool __isStarted: false
+            property bool __failed: false
+
+            objectName: "appLoader_" + modelData.id
+            anchors.fill: parent
+            anchors.leftMargin: rootApp.leftFrameSize
+            anchors.rightMargin: rootApp.rightFrameSize
+            anchors.topMargin: rootApp.topFrameSize
+            anchors.bottomMargin: rootApp.bottomFrameSize
+            source: modelData.qmlUrl
+            asynchronous: modelData.id !== rootApp.__startupAppId
+            // Follows `asynchronous`, so that the start-up app is never loaded in the background.
+            active: !asynchronous || appsRepeater.isStartupAppLoaded
+            visible: rootApp.__currAppId === modelData.id
+
+            onStatusChanged: {
+                if (status !== Loader.Error || __failed)
+                    return;
+                __failed = true;
+                console.log("VeltraRootApp: the app " + modelData.id + " (" + modelData.qmlUrl + ") did not load");
+                rootApp.__appLoaded(modelData);
+                if (modelData.id === rootApp.__startupAppId)
+                    rootApp.__showHomeInstead(modelData.id);
+            }
+
+            onLoaded: {
+                console.log("onLoaded: " + modelData.qmlUrl);
+                if (typeof item.create !== "function") {
+                    __failed = true;
+                    console.log("VeltraRootApp: the app " + modelData.id + " is not a VeltraApp");
+                    rootApp.__appLoaded(modelData);
+                    if (modelData.id === rootApp.__startupAppId)
+                        rootApp.__showHomeInstead(modelData.id);
+                    return;
+                }
+                item.appId = modelData.id;
+                item.create();
+                if (visible) {
+                    rootApp.__setCurrApp(item);
+                    item.start(rootApp.__takeLaunchParams());
+                    __isStarted = true;
+                    snackbar.opened = false;
+                }
+                rootApp.__appLoaded(modelData);
+            }
+
+            onVisibleChanged: {
+                console.log("onVisibleChanged: " + modelData.qmlUrl);
+                if (__failed)
+                    return;
+                if (status !== Loader.Ready) {
+                    if (visible && modelData.id !== rootApp.__homeAppId)
+                        snackbar.open(qsTr("APP_LAUNCHING_SNACKBAR").arg(modelData.title), 30000);
+                    return;
+                }
+                if (visible) {
+                    rootApp.__setCurrApp(item);
+                    if (__isStarted)
+                        item.resume(rootApp.__takeLaunchParams());
+                    else
+                        item.start(rootApp.__takeLaunchParams());
+                    __isStarted = true;
+                } else {
+                    item.pause();
+                }
+            }
+        }
+    }
+
+    VirtualKeyboard {
+        id: vKeyboard
+    }
+
+    Component {
+        id: componentKeyboardDialog
+
+        KeyboardInputDialog {
+            id: keyboardDialog
+        }
+    }
+
+    Loader {
+        id: loaderKeyboardDialog
+
+        objectName: "loaderKeyboardDialog"
+        anchors.fill: parent
+
+        function instance() {
+            console.log("instance");
+            if (status === Loader.Null) {
+                console.log("create instance loaderKeyboardDialog");
+                sourceComponent = componentKeyboardDialog;
+            }
+            return item;
+        }
+    }
+
+    ZelDialog {
+        id: autoOffDialog
+
+        objectName: "autoOffDialog"
+        width: Units.dp(320)
+        title: qsTr("AUTO_OFF_DIALOG_TITLE")
+        text: qsTr("AUTO_OFF_DIALOG_MSG")
+        hasActions: false
+        dismissOnTap: false
+        z: 1000
+    }
+
+    Snackbar {
+        id: snackbar
+
+        objectName: "snackbar"
+        fullWidth: false
+        font.pixelSize: Units.dp(16)
+        anchors.bottom: parent.bottom
+        anchors.bottomMargin: rootApp.bottomFrameSize
+        anchors.leftMargin: rootApp.leftFrameSize
+        anchors.rightMargin: rootApp.rightFrameSize
+
+        function open(text, duration) {
+            snackbar.text = text;
+            opened = true;
+            rootApp.delay(duration ? duration : rootApp.__snackbarDefaultDuration, function() {
+                snackbar.opened = false;
+            });
+        }
+    }
+
+    Timer {
+        id: timer
+
+        objectName: "delayTimer"
+    }
+
+    Action {
+        id: screenshotAction
+
+        shortcut: "Ctrl+Alt+S"
+        onTriggered: {
+            if (typeof screenshot !== "undefined")
+                screenshot.grab();
+        }
+    }
+
+    Loader {
+        id: veltraConnectFrameLoader
+
+        objectName: "veltraConnectFrameLoader"
+        active: false
+        anchors.fill: parent
+    }
+
+    Component {
+        id: veltraStatusCenterComponent
+
+        VeltraStatusCenter {
+            id: statusCenter
+
+            statusBarHeight: rootApp.statusBarHeight
+            expandedHeight: rootApp.height - rootApp.topFrameSize - rootApp.bottomFrameSize
+            theme: rootApp.theme
+            items: [
+                VeltraStatusCenterItem {
+                    id: batteryStatusCenterItem
+
+                    readonly property bool __charging: statusManager.batteryState.isCharging
+                    // Bad readings count as an empty battery.
+                    readonly property int __percent: {
+                        var percent = Math.round(Number(statusManager.batteryState.batteryPercent));
+                        return isNaN(percent) ? 0 : Math.max(0, Math.min(100, percent));
+                    }
+                    // The desktop edition reports no charge level: always the full glyph.
+                    property string iconNameStr: rootApp.__desktopEdition ? "unicode/\uf079" : getBatteryIconName()
+
+                    iconName: iconNameStr
+                    primaryText: __charging
+                                 ? qsTranslate("VeltraRootApp", "BATTERY_STATUS_CHARGING")
+                                 : qsTranslate("VeltraRootApp", "BATTERY_STATUS_REMAINING_PERCENTAGE").arg(__percent)
+                    secondaryText: __charging
+                                   ? ""
+                                   : qsTranslate("VeltraRootApp", "BATTERY_STATUS_REMAINING_VOLTAGE").arg(
+                                         (Number(statusManager.batteryState.batteryMillivolts) / 1000)
+                                         .toLocaleString(rootApp.locale, "f", 2))
+                    useCustomIconColor: __percent <= 10 && !__charging
+                    customIconColor: "#ffff00"
+                    statusBarIconSpacingDelta: Units.dp(10)
+
+                    function getBatteryIconName() {
+                        var glyph;
+                        if (__charging)
+                            glyph = "\uf085";
+                        else if (__percent <= 5)
+                            glyph = "\uf08e";
+                        else if (__percent <= 10)
+                            glyph = "\uf07a";
+                        else if (__percent <= 20)
+                            glyph = "\uf07b";
+                        else if (__percent <= 40)
+                            glyph = "\uf07c";
+                        else if (__percent <= 55)
+                            glyph = "\uf07e";
+                        else if (__percent <= 70)
+                            glyph = "\uf07f";
+                        else if (__percent <= 85)
+                            glyph = "\uf081";
+                        else if (__percent <= 95)
+                            glyph = "\uf082";
+                        else
+                            glyph = "\uf079";
+                        return "unicode/" + glyph;
+                    }
+                },
+                VeltraStatusCenterItem {
+                    readonly property string __mode: statusManager.networkSettings.networkModeStr
+                    readonly property string __state: statusManager.networkSettings.networkStateStr
+                    readonly property bool __connected: __state === "NETWORKSTATE_CONNECTED"
+                    readonly property bool __bridged: statusManager.networkSettings.isApEth0BridgeEnabled
+
+                    showInStatusBar: __mode !== "NETWORKMODE_NONE"
+                    primaryText: {
+                        switch (__mode) {
+                        case "NETWORKMODE_ETHERNET":
+                        case "NETWORKMODE_USB":
+                            return __connected ? qsTranslate("VeltraRootApp", "NETWORKSTATE_CONNECTED")
+                                               : qsTranslate("VeltraRootApp", "NETWORKSTATE_DISCONNECTED");
+                        case "NETWORKMODE_WIFI_AP":
+                            return __bridged ? qsTranslate("VeltraRootApp", "NETWORK_STATUS_WIFI_BROADCASTING_ETHERNET_BRIDGE")
+                                             : qsTranslate("VeltraRootApp", "NETWORK_STATUS_WIFI_BROADCASTING");
+                        case "NETWORKMODE_WIFI_ST":
+                            return __connected
+                                   ? qsTranslate("VeltraRootApp", "NETWORK_STATUS_WIFI_JOINED_TO")
+                                     .arg(statusManager.networkSettings.ssid)
+                                               : qsTranslate("VeltraRootApp", "NETWORK_STATUS_WIFI_NOT_JOINED");
+                        default:
+                            return qsTranslate("VeltraRootApp", "NETWORKMODE_NONE");
+                        }
+                    }
+                    secondaryText: {
+                        if (__state === "NETWORKSTATE_CONNECTING" || __mode === "NETWORKMODE_NONE")
+                            return "";
+                        if (__mode === "NETWORKMODE_WIFI_ST" && statusManager.networkSettings.ssid === "")
+                            return "";
+                        return statusManager.networkSettings.ipAddress;
+                    }
+                    iconSource: {
+                        if (__state === "NETWORKSTATE_ERROR")
+                            return "icon://alert/warning";
+                        switch (__mode) {
+                        case "NETWORKMODE_ETHERNET":
+                            return icondir + "ethernet.svg";
+                        case "NETWORKMODE_USB":
+                            return "icon://device/usb";
+                        case "NETWORKMODE_WIFI_AP":
+                            return __bridged ? icondir + "wifi_create_network_ethernet_bridge.svg"
+                                             : "icon://device/wifi_tethering";
+                        case "NETWORKMODE_WIFI_ST":
+                            return "icon://notification/wifi";
+                        default:
+                            return "icon://action/highlight_off";
+                        }
+                    }
+                },
+                VeltraStatusCenterItem {
+                    readonly property bool __enabled: statusManager.bluetoothEnabled
+
+                    showInStatusBar: __enabled
+                    primaryText: __enabled ? qsTranslate("VeltraRootApp", "BLUETOOTH_ENABLED")
+                                           : qsTranslate("VeltraRootApp", "BLUETOOTH_DISABLED")
+                    secondaryText: __enabled ? qsTranslate("VeltraRootApp", "BLUETOOTH_ENABLED_SUB_TEXT")
+                                             : qsTranslate("VeltraRootApp", "BLUETOOTH_DISABLED_SUB_TEXT")
+                    iconName: __enabled ? "action/bluetooth" : "action/bluetooth_disabled"
+                },
+                VeltraStatusCenterItem {
+                    showInStatusBar: false
+                    primaryText: statusManager.gaugeInfo.modelNumber + "-" + statusManager.gaugeInfo.serialNumber
+                    secondaryText: qsTranslate("VeltraRootApp", "STATUS_CENTER_LAST_CALIBRATED_DATE")
+                                   .arg(statusManager.gaugeInfo.calibrationDate)
+                    iconSource: icondir + "gauge.color.svg"
+                }
+            ]
+
+            StatusManager {
+                id: statusManager
+            }
+
+            // Low battery: the icon is off for a second and on for a second.
+            SequentialAnimation {
+                id: batteryBlinkAnimation
+
+                running: !batteryStatusCenterItem.__charging && batteryStatusCenterItem.__percent <= 5
+                loops: Animation.Infinite
+                onRunningChanged: {
+                    if (!running)
+                        batteryStatusCenterItem.iconName = Qt.binding(function() {
+                            return batteryStatusCenterItem.iconNameStr;
+                        });
+                }
+
+                PropertyAction {
+                    target: batteryStatusCenterItem
+                    property: "iconName"
+                    value: ""
+                }
+                PauseAnimation {
+                    duration: 1000
+                }
+                PropertyAction {
+                    target: batteryStatusCenterItem
+                    property: "iconName"
+                    value: batteryStatusCenterItem.iconNameStr
+                }
+                PauseAnimation {
+                    duration: 1000
+                }
+            }
+        }
+    }
+
+    DiagTime {
+        id: diagtime
+    }
+
+    // Pages stay inside the device picture's screen in the desktop edition.
+    Binding {
+        target: rootApp.pageStack
+        property: "clip"
+        value: rootApp.__desktopEdition
     }
 }

@@ -12,6 +12,7 @@
 #include <QGuiApplication>
 #include <QLocale>
 #include <QQmlApplicationEngine>
+#include <QQuickWindow>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
@@ -215,6 +216,43 @@ private slots:
             listed.append(app.toMap().value("title").toString());
         listed.sort();
         QCOMPARE(listed, titles);
+    }
+
+    void realShellLaunchesAppsAndTakesScreenshots()
+    {
+        const QString shots = m_root->path() + "/shots";
+        writeConfig("[General]\napps_dir=" VELTRA_STAGE_APPS_DIR "\nscreenshot_dir=" + shots.toUtf8() + "\n");
+        QStringList visited;
+        QStringList files;
+        tarvik::StartupOptions options;
+        options.powerOffProgram = QStringLiteral("/bin/true");
+        // As if run from the stage, whose pictures the launcher shows.
+        options.programDir = QStringLiteral(VELTRA_STAGE_BIN_DIR);
+        options.beforeEventLoop = [&](tarvik::StartupContext &context) {
+            auto *window = qobject_cast<QQuickWindow *>(context.rootWindow);
+            QTimer::singleShot(0, context.app, [&, window, root = context.rootWindow, app = context.app] {
+                QTest::qWaitForWindowExposed(window);
+                visited << root->property("__currAppId").toString();
+                QMetaObject::invokeMethod(root, "launchApp", Q_ARG(QVariant, "com.ostrelle.veltra.Settings"),
+                                          Q_ARG(QVariant, QVariant()));
+                visited << root->property("__currAppId").toString();
+                QTest::keyClick(window, Qt::Key_S, Qt::ControlModifier | Qt::AltModifier);
+                files = QDir(shots).entryList(QDir::Files);
+                QMetaObject::invokeMethod(root, "launchApp", Q_ARG(QVariant, "com.ostrelle.veltra.Home"),
+                                          Q_ARG(QVariant, QVariant()));
+                visited << root->property("__currAppId").toString();
+                app->quit();
+            });
+        };
+        static char arg0[] = "tst_startup";
+        static char *argv[] = {arg0, nullptr};
+        int argc = 1;
+        QCOMPARE(tarvik::run(argc, argv, options), 0);
+        QCOMPARE(visited, QStringList({"com.ostrelle.veltra.Home", "com.ostrelle.veltra.Settings",
+                                       "com.ostrelle.veltra.Home"}));
+        QCOMPARE(files.size(), 1);
+        QVERIFY(files.first().startsWith("screenshot-"));
+        QVERIFY(QImage(shots + "/" + files.first()).width() > 0);
     }
 
     void missingRootWindowStillRunsAndExits()

@@ -1,8 +1,11 @@
 #include "hostenvironment.h"
 
+#include "appmanager.h"
 #include "globalconfig.h"
+#include "qmlsetup.h"
 #include "language.h"
 
+#include <QLocale>
 #include <QQmlContext>
 #include <QQmlEngine>
 
@@ -13,17 +16,33 @@ HostEnvironment::HostEnvironment()
     qputenv("VELTRA_ROOTFS", m_rootfs.path().toUtf8());
 }
 
+HostEnvironment::~HostEnvironment() = default;
+
 void HostEnvironment::attach(QQmlEngine *engine)
 {
     if (!m_settings) {
+        tarvik::initResources();
         m_settings = GlobalConfig::open();
         GlobalConfig::writeDefaults(*m_settings);
+        const QByteArray language = qgetenv("VELTRA_TEST_LANGUAGE");
+        if (!language.isEmpty())
+            m_settings->setValue(Language::settingsKey(), QString::fromUtf8(language));
         Language::instance().initLanguage(*m_settings);
+        QLocale::setDefault(QLocale(Language::instance().language()));
+        // The apps a test sees: VELTRA_TEST_APPS_DIR, else the staged apps.
+        const QString appsDir = qEnvironmentVariableIsSet("VELTRA_TEST_APPS_DIR")
+            ? qEnvironmentVariable("VELTRA_TEST_APPS_DIR")
+            : QStringLiteral(VELTRA_STAGE_APPS_DIR);
+        m_appManager = std::make_unique<AppManager>(appsDir, QString());
     }
     QQmlContext *context = engine->rootContext();
+    context->setContextProperty(QStringLiteral("appManager"), m_appManager.get());
     context->setContextProperty(QStringLiteral("globalConfig"), m_settings.get());
+    // VELTRA_TEST_ICONDIR, when set (even empty), replaces the staged icons.
     context->setContextProperty(QStringLiteral("icondir"),
-                                QStringLiteral("file://" VELTRA_STAGE_ICONS_DIR "/"));
+                                qEnvironmentVariableIsSet("VELTRA_TEST_ICONDIR")
+                                    ? qEnvironmentVariable("VELTRA_TEST_ICONDIR")
+                                    : QStringLiteral("file://" VELTRA_STAGE_ICONS_DIR "/"));
     context->setContextProperty(QStringLiteral("language"), &Language::instance());
 }
 

@@ -1,0 +1,79 @@
+import QtQuick 2.4
+import QtQuick.Layouts 1.1
+import Material 0.2
+import com.zel 1.0
+
+// The on-screen text keyboard: three layers (lower case, upper case, digits and
+// symbols), one shown at a time. Keys go to the focused item through the
+// window's vKeyboard; the layer keys only switch the layer.
+Rectangle {
+    id: keyboard
+
+    signal keyClicked(var key)
+
+    // The layer shown: a layer name of kLayout.keys.
+    property string mode: "MODE_DEFAULT"
+
+    onKeyClicked: {
+        if (kLayout.modeKeys.hasOwnProperty(key))
+            mode = kLayout.modeKeys[key];
+        else if (typeof key === "string")
+            vKeyboard.emitText(key);
+        else if (typeof key === "number")
+            vKeyboard.emitKey(key);
+        else
+            console.log("Keyboard.onKeyClicked(): not a key: " + key);
+    }
+
+    function resetMode() {
+        mode = "MODE_DEFAULT";
+    }
+
+    KeyboardLayout {
+        id: kLayout
+    }
+
+    Repeater {
+        model: Object.keys(kLayout.keys)
+
+        ColumnLayout {
+            id: layer
+
+            readonly property string layerName: modelData
+
+            anchors.fill: parent
+            spacing: 0
+            visible: layerName === keyboard.mode
+
+            Repeater {
+                model: kLayout.keys[layer.layerName]
+
+                RowLayout {
+                    id: keyRow
+
+                    readonly property var rowKeys: modelData
+
+                    Layout.fillWidth: true
+                    Layout.fillHeight: true
+                    spacing: 0
+
+                    Repeater {
+                        model: keyRow.rowKeys
+
+                        KeyboardButton {
+                            readonly property var key: modelData
+
+                            Layout.fillWidth: true
+                            Layout.fillHeight: true
+                            text: typeof key === "string" ? key : vKeyboard.keyToString(key)
+                            font.pixelSize: Math.max(Units.dp(32) - Units.dp(6) * text.length, 10)
+                            icon.name: kLayout.iconKeys.hasOwnProperty(key) ? kLayout.iconKeys[key] : ""
+                            icon.size: Units.dp(18)
+                            onClicked: keyboard.keyClicked(key)
+                        }
+                    }
+                }
+            }
+        }
+    }
+}

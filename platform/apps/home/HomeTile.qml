@@ -1,0 +1,137 @@
+import QtQuick 2.4
+import Material 0.2
+
+// One app on the launcher: a card with the app's icon (a picture, else a
+// Material icon on a round plate), its title and, when set, its badge at the
+// icon's top right corner. A tap raises clicked().
+Item {
+    id: homeTile
+
+    signal clicked()
+
+    property string appId: ""
+    property string title: ""
+    // A Material icon name ("action/settings"); used when there is no picture.
+    property string iconName: ""
+    // A picture file's URL; wins over iconName while it loads.
+    property string iconSource: ""
+    // Shown when neither the picture nor the icon name can be drawn.
+    property string fallbackIconName: "navigation/apps"
+    property string badgeText: ""
+    property color plateColor: Theme.accentColor
+    property color badgeColor: Theme.primaryColor
+    readonly property bool showsPicture: iconSource !== "" && picture.status !== Image.Error
+    readonly property bool showsBadge: badgeText !== ""
+
+    readonly property real __inset: Units.dp(4)
+    readonly property real __iconSize: Units.dp(48)
+    readonly property real __glyphSize: Units.dp(28)
+    readonly property real __badgeHeight: Units.dp(20)
+    readonly property real __badgeBorder: Units.dp(2)
+    readonly property color __cardColor: "white"
+
+    // A raised button is the card: its shadow deepens while pressed.
+    Button {
+        id: card
+
+        objectName: "card"
+        anchors.fill: parent
+        anchors.margins: homeTile.__inset
+        elevation: 1
+        backgroundColor: homeTile.__cardColor
+        onClicked: homeTile.clicked()
+
+        Item {
+            id: iconFrame
+
+            objectName: "iconFrame"
+            anchors.horizontalCenter: parent.horizontalCenter
+            anchors.bottom: titleLabel.top
+            anchors.bottomMargin: Units.dp(6)
+            width: homeTile.__iconSize
+            height: homeTile.__iconSize
+
+            Image {
+                id: picture
+
+                objectName: "picture"
+                anchors.fill: parent
+                visible: homeTile.showsPicture
+                source: homeTile.iconSource
+                sourceSize.width: width
+                sourceSize.height: height
+                fillMode: Image.PreserveAspectFit
+                smooth: true
+            }
+
+            Rectangle {
+                id: plate
+
+                anchors.fill: parent
+                visible: !homeTile.showsPicture
+                radius: width / 2
+                color: homeTile.plateColor
+
+                Icon {
+                    id: glyph
+
+                    objectName: "glyph"
+                    anchors.centerIn: parent
+                    size: homeTile.__glyphSize
+                    color: Theme.dark.iconColor
+                    name: homeTile.iconName
+                }
+
+                // For a name that does not resolve (or none), drawn instead.
+                Icon {
+                    objectName: "fallbackGlyph"
+                    anchors.centerIn: parent
+                    size: homeTile.__glyphSize
+                    color: Theme.dark.iconColor
+                    name: glyph.valid ? "" : homeTile.fallbackIconName
+                }
+            }
+
+            Rectangle {
+                id: badge
+
+                objectName: "badge"
+                x: parent.width - width / 2 - Units.dp(4)
+                y: -Units.dp(4)
+                height: homeTile.__badgeHeight
+                width: Math.max(height, badgeLabel.implicitWidth + Units.dp(12))
+                radius: height / 2
+                visible: homeTile.showsBadge
+                color: homeTile.badgeColor
+                border.color: homeTile.__cardColor
+                border.width: homeTile.__badgeBorder
+
+                Label {
+                    id: badgeLabel
+
+                    objectName: "badgeLabel"
+                    anchors.centerIn: parent
+                    style: "caption"
+                    font.weight: Font.Medium
+                    color: Theme.dark.textColor
+                    text: homeTile.badgeText
+                }
+            }
+        }
+
+        Label {
+            id: titleLabel
+
+            objectName: "titleLabel"
+            anchors.bottom: parent.bottom
+            anchors.bottomMargin: Units.dp(10)
+            anchors.horizontalCenter: parent.horizontalCenter
+            width: parent.width - Units.dp(12)
+            horizontalAlignment: Text.AlignHCenter
+            elide: Text.ElideRight
+            maximumLineCount: 1
+            style: "body2"
+            text: homeTile.title
+        }
+    }
+}

@@ -1,0 +1,15 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="es_ES">
+<context>
+    <name>HomeApp</name>
+    <message>
+        <source>HOME_APP_TITLE</source>
+        <translation>Inicio</translation>
+    </message>
+    <message>
+        <source>HOME_NO_APPS</source>
+        <translation>No hay aplicaciones instaladas</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,15 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr_FR">
+<context>
+    <name>HomeApp</name>
+    <message>
+        <source>HOME_APP_TITLE</source>
+        <translation>Accueil</translation>
+    </message>
+    <message>
+        <source>HOME_NO_APPS</source>
+        <translation>Aucune application installée</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,15 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="zh_CN">
+<context>
+    <name>HomeApp</name>
+    <message>
+        <source>HOME_APP_TITLE</source>
+        <translation>主页</translation>
+    </message>
+    <message>
+        <source>HOME_NO_APPS</source>
+        <translation>未安装任何应用</translation>
+    </message>
+</context>
+</TS>

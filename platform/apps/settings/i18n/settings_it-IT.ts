@@ -1,0 +1,35 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="it_IT">
+<context>
+    <name>SettingsApp</name>
+    <message>
+        <source>SETTINGS_APP_TITLE</source>
+        <translation>Impostazioni</translation>
+    </message>
+    <message>
+        <source>SETTINGS_GAUGE_SECTION</source>
+        <translation>Manometro</translation>
+    </message>
+    <message>
+        <source>SETTINGS_MODEL</source>
+        <translation>Modello</translation>
+    </message>
+    <message>
+        <source>SETTINGS_SERIAL_NUMBER</source>
+        <translation>Numero di serie</translation>
+    </message>
+    <message>
+        <source>SETTINGS_CALIBRATION_DATE</source>
+        <translation>Calibrato il</translation>
+    </message>
+    <message>
+        <source>SETTINGS_SOFTWARE_VERSION</source>
+        <translation>Software</translation>
+    </message>
+    <message>
+        <source>SETTINGS_LANGUAGE_SECTION</source>
+        <translation>Lingua</translation>
+    </message>
+</context>
+</TS>

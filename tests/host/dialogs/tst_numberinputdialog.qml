@@ -1,0 +1,189 @@
+import QtQuick 2.4
+import QtTest 1.2
+import Material 0.2
+import "DialogHelpers.js" as Helpers
+
+// The number dialog and its keypad at the device's screen size, in en-US: the
+// bottom-left key, what the keys send, select-all on opening, the invalid
+// state, re-opening, and screenshots.
+Rectangle {
+    id: deviceScreen
+
+    // The device's screen, in the colour of an app's page behind the dialog;
+    // the test case itself is never visible.
+    width: 480
+    height: 272
+    color: Theme.backgroundColor
+
+    TestCase {
+        id: testCase
+
+        property Item harness: null
+        property Item dialog: null
+
+        name: "NumberInputDialog"
+        when: windowShown
+
+        function init() {
+            start(true, {});
+        }
+
+        function start(recording, properties) {
+            harness = createTemporaryObject(harnessComponent, deviceScreen, { "recording": recording });
+            dialog = harness.load("qrc:/NumberInputDialog.qml", properties);
+            verify(dialog);
+            acceptedSpy.clear();
+            acceptedSpy.target = dialog;
+        }
+
+        // Writes the whole window (the dialog lies in its top item, above the
+        // screen) into the working directory.
+        function screenshot(file) {
+            var top = deviceScreen.parent;
+            waitForRendering(top);
+            var saved = false;
+            top.grabToImage(function(result) { saved = result.saveToFile(file); });
+            tryVerify(function() { return saved; }, 5000, file + " written");
+        }
+
+        function part(objectName) {
+            var found = Helpers.find(dialog, objectName);
+            verify(found, objectName);
+            return found;
+        }
+
+        function openAndWait() {
+            dialog.open();
+            tryCompare(dialog, "opacity", 1);
+        }
+
+        function bottomLeft() {
+            // The keys in reading order, hidden ones included.
+            var keys = Helpers.findAll(part("numericKeypad"), Helpers.isKey);
+            compare(keys.length, 12);
+            return keys[9];
+        }
+
+        function test_keysSendKeyCodes() {
+            openAndWait();
+            var keypad = part("numericKeypad");
+            compare(Helpers.labels(Helpers.visibleKeys(keypad)),
+                    ["1", "2", "3", "4", "5", "6", "7", "8", "9", ".", "0", "[content/backspace]"]);
+            mouseClick(Helpers.key(keypad, "5"));
+            mouseClick(Helpers.key(keypad, "."));
+            mouseClick(Helpers.iconKey(keypad, "content/backspace"));
+            compare(harness.calls, ["emitKey:" + Qt.Key_5, "emitKey:" + Qt.Key_Period, "emitKey:" + Qt.Key_Backspace]);
+        }
+
+        function test_bottomLeftKey_data() {
+            return [
+                { tag: "decimal", decimal: true, negative: false, label: ".", key: Qt.Key_Period },
+                { tag: "decimal wins over minus", decimal: true, negative: true, label: ".", key: Qt.Key_Period },
+                { tag: "minus", decimal: false, negative: true, label: "-", key: Qt.Key_Minus },
+                { tag: "neither", decimal: false, negative: false, label: "", key: 0 }
+            ];
+        }
+
+        function test_bottomLeftKey(data) {
+            dialog.allowDecimal = data.decimal;
+            dialog.allowNegative = data.negative;
+            openAndWait();
+            var keypad = part("numericKeypad");
+            var cell = bottomLeft();
+            compare(cell.visible, true);
+            compare(cell.hidden, data.label === "");
+            verify(Helpers.key(keypad, "-") === null || data.label === "-");
+            if (data.label !== "")
+                compare(Helpers.key(keypad, data.label), cell);
+            // The cell keeps its place beside the 0 key whether or not it is hidden.
+            var zero = Helpers.key(keypad, "0");
+            fuzzyCompare(cell.x + cell.width, zero.x, 1);
+            fuzzyCompare(cell.width, keypad.width / 3, 1);
+            fuzzyCompare(cell.height, keypad.height / 4, 1);
+            mouseClick(cell);
+            compare(harness.calls, data.key === 0 ? [] : ["emitKey:" + data.key]);
+        }
+
+        function test_selectAllOnOpen_data() {
+            return [
+                { tag: "selected", selectAll: true, expected: "7" },
+                { tag: "not selected", selectAll: false, expected: "507" }
+            ];
+        }
+
+        function test_selectAllOnOpen(data) {
+            start(false, { "initialValue": "50", "selectAllOnOpen": data.selectAll });
+            openAndWait();
+            verify(part("textField").activeFocus);
+            mouseClick(Helpers.key(part("numericKeypad"), "7"));
+            compare(dialog.value, data.expected);
+        }
+
+        function test_invalidUntilAcceptable() {
+            start(false, { "validator": percent, "inputLabel": "Fan speed", "unitsLabel": "%",
+                           "initialValue": "500", "allowDecimal": false });
+            dialog.errorColor = "#b71c1c";
+            openAndWait();
+            var topRect = part("topRect");
+            compare(String(topRect.color), String(dialog.errorColor));
+            compare(String(part("textFieldBackground").color), String(dialog.errorColor));
+            compare(part("leftLabel").text, "Invalid");
+            compare(part("rightLabel").text, "%");
+            verify(!part("positiveButton").enabled);
+            waitForRendering(part("numericKeypad"));
+            screenshot("number_dialog_invalid.png");
+            part("textField").cursorPosition = 3;
+            mouseClick(Helpers.iconKey(part("numericKeypad"), "content/backspace"));
+            compare(dialog.value, "50");
+            compare(String(topRect.color), String(Theme.primaryDarkColor));
+            compare(part("leftLabel").text, "Fan speed");
+            verify(part("positiveButton").enabled);
+            mouseClick(part("positiveButton"));
+            compare(acceptedSpy.count, 1);
+            compare(dialog.value, "50");
+        }
+
+        function test_reopenShowsInitialValue() {
+            dialog.initialValue = "12";
+            openAndWait();
+            dialog.value = "99";
+            mouseClick(part("negativeButton"));
+            verify(!dialog.showing);
+            compare(acceptedSpy.count, 0);
+            openAndWait();
+            compare(dialog.value, "12");
+        }
+
+        function test_layoutAndScreenshot() {
+            dialog.inputLabel = "Flow";
+            dialog.unitsLabel = "CFM";
+            dialog.initialValue = "1250";
+            openAndWait();
+            compare(dialog.width, deviceScreen.width - Units.dp(256));
+            compare(dialog.height, deviceScreen.height);
+            var keypad = part("numericKeypad");
+            compare(keypad.width, dialog.width);
+            compare(keypad.height, dialog.height - (part("topRect").height + part("textField").height) - Units.dp(60));
+            screenshot("number_dialog.png");
+        }
+
+        Component {
+            id: harnessComponent
+
+            DialogHarness {}
+        }
+
+        IntValidator {
+            id: percent
+
+            bottom: 0
+            top: 100
+        }
+
+        SignalSpy {
+            id: acceptedSpy
+
+            signalName: "accepted"
+        }
+    }
+}

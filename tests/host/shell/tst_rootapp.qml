@@ -1,0 +1,287 @@
+import QtQuick 2.4
+import QtTest 1.2
+import Material 0.2
+import "qrc:/RecorderJournal.js" as Journal
+import "ShellHarness.js" as Harness
+
+// The root window with recording apps: loading order, lifecycle signals,
+// launch parameters, switching, themes, pages, snackbar, delay, the shared
+// keyboard dialog and the auto-off dialog.
+TestCase {
+    id: testCase
+
+    readonly property string homeId: "com.ostrelle.veltra.RecHome"
+    readonly property string aId: "com.ostrelle.veltra.RecA"
+    readonly property string bId: "com.ostrelle.veltra.RecB"
+
+    name: "RootApp"
+    when: windowShown
+
+    function init() {
+        Journal.clear();
+    }
+
+    function startShell(startupId) {
+        var component = Qt.createComponent("qrc:/VeltraRootApp.qml");
+        compare(component.status, Component.Ready, component.errorString());
+        var root = createTemporaryObject(component, testCase);
+        verify(root);
+        // As the host does after loading.
+        root.__homeAppId = homeId;
+        root.__startupAppId = startupId === undefined ? homeId : startupId;
+        root.__singleAppMode = false;
+        root.autoOffWarning = false;
+        return root;
+    }
+
+    function appLoader(root, appId) {
+        return Harness.find(root.contentItem, "appLoader_" + appId);
+    }
+
+    function app(root, appId) {
+        return appLoader(root, appId).item;
+    }
+
+    function waitForAllApps(root) {
+        tryVerify(function() {
+            return Journal.entries.filter(function(e) { return e.name === "create"; }).length === 3;
+        }, 5000, "every app created");
+    }
+
+    function calls(appId) {
+        return Harness.names(Journal.of(appId));
+    }
+
+    function test_startupAppFirstAndSynchronous() {
+        var root = startShell();
+        // Within the host's write of the start-up id, the start-up app is
+        // loaded, created and started; the others are not there yet.
+        compare(calls(homeId), ["create", "start"]);
+        compare(Journal.of(homeId)[1].args.length, 1);
+        compare(Journal.of(homeId)[1].args[0], undefined);
+        compare(calls(aId), []);
+        verify(!appLoader(root, homeId).asynchronous);
+        verify(appLoader(root, aId).asynchronous);
+        waitForAllApps(root);
+        compare(calls(aId), ["create"]);
+        compare(calls(bId), ["create"]);
+        compare(app(root, aId).appId, aId);
+        compare(root.__currApp, app(root, homeId));
+        // The shared keyboard dialog exists once every app has loaded.
+        compare(Harness.find(root.contentItem, "loaderKeyboardDialog").status, Loader.Ready);
+    }
+
+    function test_lifecycleAcrossSwitches() {
+        var root = startShell();
+        waitForAllApps(root);
+        Journal.clear();
+        root.launchApp(aId);
+        compare(calls(homeId), ["pause"]);
+        compare(Journal.of(homeId)[0].args.length, 0);
+        compare(calls(aId), ["start"]);
+        compare(Journal.of(aId)[0].args[0], undefined);
+        root.launchApp(homeId);
+        root.launchApp(aId, { "mode": "CHANNELMODE_FLOW", "n": 3 });
+        compare(calls(aId), ["start", "pause", "resume"]);
+        compare(Journal.of(aId)[2].args[0].mode, "CHANNELMODE_FLOW");
+        compare(Journal.of(aId)[2].args[0].n, 3);
+        compare(calls(homeId), ["pause", "resume", "pause"]);
+        // null is a value like any other; launching with it delivers null.
+        root.launchApp(bId, null);
+        compare(calls(bId), ["start"]);
+        compare(Journal.of(bId)[0].args[0], null);
+        compare(root.__launchParams.length, 0);
+    }
+
+    function test_goHomeThenLaunchAtOnce() {
+        var root = startShell(aId);
+        waitForAllApps(root);
+        Journal.clear();
+        var a = app(root, aId);
+        a.goHome();
+        a.launch(bId, { "chAInputLbl": "TAP_LABEL_NONE" });
+        compare(calls(aId), ["pause"]);
+        compare(calls(homeId), ["start", "pause"]);
+        compare(calls(bId), ["start"]);
+        compare(Journal.of(bId)[0].args[0].chAInputLbl, "TAP_LABEL_NONE");
+        compare(root.__currAppId, bId);
+    }
+
+    function test_launchParametersAreLastInFirstOut() {
+        var root = startShell();
+        waitForAllApps(root);
+        root.__launchParams = [{ "order": 1 }, { "order": 2 }];
+        Journal.clear();
+        root.launchApp(aId);
+        compare(Journal.of(aId)[0].args[0].order, 2);
+        root.launchApp(homeId);
+        compare(Journal.of(homeId)[1].args[0].order, 1);
+        compare(root.__launchParams.length, 0);
+    }
+
+    function test_launchingAnAppStillLoadingShowsAMessage() {
+        var root = startShell();
+        var snackbar = Harness.find(root.contentItem, "snackbar");
+        verify(!snackbar.opened, "no message at start-up when start-up and home are the same");
+        // The other apps are loading in the background right now.
+        verify(appLoader(root, aId).status !== Loader.Ready);
+        root.launchApp(aId);
+        verify(snackbar.opened);
+        compare(snackbar.text, "Launching Recording A...");
+        tryCompare(snackbar, "opened", false, 5000);
+        compare(calls(aId), ["create", "start"]);
+    }
+
+    function test_goingHomeWhileHomeLoadsShowsNoMessage() {
+        var root = startShell(aId);
+        var snackbar = Harness.find(root.contentItem, "snackbar");
+        verify(appLoader(root, homeId).status !== Loader.Ready);
+        app(root, aId).goHome();
+        verify(!snackbar.opened);
+        tryVerify(function() { return root.__currApp !== null && root.__currApp === app(root, homeId); }, 5000);
+        tryVerify(function() { return calls(homeId).indexOf("start") >= 0; }, 5000);
+        compare(calls(homeId), ["create", "start"]);
+    }
+
+    function test_singleAppModeSwitchesNothing() {
+        var root = startShell();
+        waitForAllApps(root);
+        root.__singleAppMode = true;
+        Journal.clear();
+        app(root, homeId).launch(aId, { "x": 1 });
+        app(root, homeId).goHome();
+        compare(Journal.entries.length, 0);
+        compare(root.__currAppId, homeId);
+        compare(root.__launchParams.length, 0);
+    }
+
+    function test_launchingTheCurrentAppChangesNothing() {
+        var root = startShell();
+        waitForAllApps(root);
+        var home = app(root, homeId);
+        home.pushSecondPage();
+        tryCompare(root.pageStack, "depth", 2);
+        Journal.clear();
+        root.launchApp(homeId);
+        compare(Journal.entries.length, 0);
+        compare(root.pageStack.depth, 2);
+        // Parameters for the current app are dropped, not left for the next app.
+        root.launchApp(homeId, { "stale": true });
+        compare(root.__launchParams.length, 0);
+        root.launchApp(aId);
+        compare(Journal.of(aId)[0].args[0], undefined);
+    }
+
+    function test_unknownAppChangesNothing() {
+        var root = startShell();
+        waitForAllApps(root);
+        Journal.clear();
+        root.launchApp("com.ostrelle.veltra.Nowhere", { "x": 1 });
+        compare(Journal.entries.length, 0);
+        compare(root.__currAppId, homeId);
+        compare(root.__launchParams.length, 0);
+    }
+
+    function test_themeFollowsTheCurrentApp() {
+        var root = startShell();
+        waitForAllApps(root);
+        compare(String(root.theme.statusBarBackgroundColor), "#e51937");
+        compare(String(root.theme.accentColor), "#335c88");
+        compare(String(root.theme.primaryDarkColor), "#335c88");
+        root.launchApp(bId);
+        compare(String(root.theme.statusBarBackgroundColor), "#981125");
+        compare(String(root.theme.primaryColor), "#e51937");
+        root.launchApp(aId);
+        compare(String(root.theme.primaryColor), "#335c88");
+        compare(String(root.theme.statusBarBackgroundColor), "#335c88");
+        root.launchApp(homeId);
+        compare(String(root.theme.statusBarBackgroundColor), "#e51937");
+        // A change made while current reaches the window at the next switch.
+        var home = app(root, homeId);
+        home.theme.primaryColor = "#00ff00";
+        compare(String(root.theme.primaryColor), "#e51937");
+        root.launchApp(aId);
+        root.launchApp(homeId);
+        compare(String(root.theme.primaryColor), "#00ff00");
+        home.theme.primaryColor = "#e51937";
+    }
+
+    function test_appsComeBackOnTheirInitialPage() {
+        var root = startShell();
+        waitForAllApps(root);
+        root.launchApp(aId);
+        var a = app(root, aId);
+        compare(root.pageStack.currentItem, a.initialPage);
+        compare(a.initialPage.actionBar.maxActionCount, 4);
+        a.pushSecondPage();
+        tryCompare(root.pageStack, "currentItem", a.secondPage);
+        a.goHome();
+        Journal.clear();
+        root.launchApp(aId);
+        compare(calls(aId), ["resume"]);
+        compare(Journal.of(aId)[0].args[0], undefined);
+        compare(root.pageStack.depth, 1);
+        compare(root.pageStack.currentItem, a.initialPage);
+        compare(root.initialPage, a.initialPage);
+        root.launchApp(bId);
+        compare(app(root, bId).initialPage.actionBar.maxActionCount, 2);
+    }
+
+    function test_snackbarDurations_data() {
+        return [
+            { tag: "missing", duration: undefined, expected: 2000 },
+            { tag: "zero", duration: 0, expected: 2000 },
+            { tag: "given", duration: 150, expected: 150 }
+        ];
+    }
+    function test_snackbarDurations(data) {
+        var root = startShell();
+        waitForAllApps(root);
+        var snackbar = Harness.find(root.contentItem, "snackbar");
+        var timer = Harness.find(root.contentItem, "delayTimer");
+        app(root, homeId).showSnackbar("Saved", data.duration);
+        verify(snackbar.opened);
+        compare(snackbar.text, "Saved");
+        compare(timer.interval, data.expected);
+        tryCompare(snackbar, "opened", false, data.expected + 3000);
+    }
+
+    function test_delayRunsEveryWaitingCallbackOnce() {
+        var root = startShell();
+        waitForAllApps(root);
+        var home = app(root, homeId);
+        var runs = [];
+        home.callDelay(400, function() { runs.push("first"); });
+        // The timer is running: a shorter interval restarts it; both run once, together.
+        home.callDelay(50, function() { runs.push("second"); });
+        tryCompare(runs, "length", 2, 3000);
+        compare(runs.sort(), ["first", "second"]);
+        wait(500);
+        compare(runs.length, 2);
+    }
+
+    function test_sharedKeyboardDialogIsCreatedOnce() {
+        var root = startShell();
+        waitForAllApps(root);
+        var home = app(root, homeId);
+        var first = home.sharedKeyboardDialog();
+        verify(first);
+        compare(home.sharedKeyboardDialog(), first);
+        compare(app(root, aId).sharedKeyboardDialog(), first);
+    }
+
+    function test_autoOffDialogFollowsTheWarning() {
+        var root = startShell();
+        waitForAllApps(root);
+        var dialog = Harness.find(root.contentItem, "autoOffDialog") || Harness.find(root.overlayLayer, "autoOffDialog");
+        verify(dialog);
+        root.autoOffWarning = true;
+        tryCompare(dialog, "showing", true);
+        compare(dialog.title, "Auto Off");
+        // A tap outside the dialog leaves it open.
+        mouseClick(root.contentItem, 5, root.height - 5);
+        compare(dialog.showing, true);
+        root.autoOffWarning = false;
+        tryCompare(dialog, "showing", false);
+    }
+}

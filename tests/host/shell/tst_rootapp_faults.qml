@@ -1,0 +1,79 @@
+import QtQuick 2.4
+import QtTest 1.2
+import "qrc:/RecorderJournal.js" as Journal
+import "ShellHarness.js" as Harness
+
+// Apps whose QML fails to load (a syntax error, a missing file, a root that is
+// no VeltraApp) never stall the shell: they count as loaded, the others still
+// load and start, and a failed start-up app gives way to the home app.
+TestCase {
+    id: testCase
+
+    readonly property string homeId: "com.ostrelle.veltra.RecHome"
+    readonly property string aId: "com.ostrelle.veltra.RecA"
+    readonly property var faultyIds: ["com.ostrelle.veltra.RecBroken", "com.ostrelle.veltra.RecNotApp",
+                                      "com.ostrelle.veltra.RecMissing"]
+
+    name: "RootAppFaults"
+    when: windowShown
+
+    function init() {
+        Journal.clear();
+    }
+
+    // Loading the broken apps logs the engine's own errors; they are what this
+    // test is about, so they are expected here.
+    function expectLoadErrors() {
+        ignoreWarning(/RecBrokenApp\.qml/);
+        ignoreWarning(/RecMissingApp\.qml/);
+    }
+
+    function startShell(startupId) {
+        var component = Qt.createComponent("qrc:/VeltraRootApp.qml");
+        compare(component.status, Component.Ready, component.errorString());
+        var root = createTemporaryObject(component, testCase);
+        root.__homeAppId = homeId;
+        root.__startupAppId = startupId;
+        root.__singleAppMode = false;
+        root.autoOffWarning = false;
+        return root;
+    }
+
+    function keyboardDialogLoader(root) {
+        return Harness.find(root.contentItem, "loaderKeyboardDialog");
+    }
+
+    function test_faultyAppsCountAsLoaded() {
+        expectLoadErrors();
+        var root = startShell(homeId);
+        tryCompare(keyboardDialogLoader(root), "status", Loader.Ready, 5000);
+        compare(Harness.names(Journal.of(homeId)), ["create", "start"]);
+        compare(Harness.names(Journal.of(aId)), ["create"]);
+        root.launchApp(aId);
+        compare(Harness.names(Journal.of(aId)), ["create", "start"]);
+        // A failed app cannot be launched; the current app stays.
+        for (var i = 0; i < faultyIds.length; ++i) {
+            root.launchApp(faultyIds[i]);
+            compare(root.__currAppId, aId);
+        }
+        compare(Harness.names(Journal.of(aId)), ["create", "start"]);
+    }
+
+    function test_failedStartupAppGivesWayToHome_data() {
+        return [
+            { tag: "syntax error", id: "com.ostrelle.veltra.RecBroken" },
+            { tag: "not an app", id: "com.ostrelle.veltra.RecNotApp" },
+            { tag: "missing file", id: "com.ostrelle.veltra.RecMissing" },
+            { tag: "not listed", id: "com.ostrelle.veltra.Nowhere" }
+        ];
+    }
+    function test_failedStartupAppGivesWayToHome(data) {
+        expectLoadErrors();
+        var root = startShell(data.id);
+        tryCompare(keyboardDialogLoader(root), "status", Loader.Ready, 5000);
+        tryCompare(root, "__currAppId", homeId);
+        tryVerify(function() { return Harness.names(Journal.of(homeId)).indexOf("start") >= 0; }, 5000);
+        compare(Harness.names(Journal.of(homeId)), ["create", "start"]);
+        compare(Harness.names(Journal.of(aId)), ["create"]);
+    }
+}
