@@ -164,6 +164,14 @@ VeltraApp {
 
         objectName: "gaugePage"
         title: gaugeApp.title
+        actions: [
+            Action {
+                objectName: "homeAction"
+                iconName: "action/home"
+                name: qsTr("HOME_ACTION_NAME")
+                onTriggered: gaugeApp.goHome()
+            }
+        ]
 
         Row {
             id: configRow

@@ -32,6 +32,14 @@ VeltraApp {
 
         objectName: "settingsPage"
         title: settingsApp.title
+        actions: [
+            Action {
+                objectName: "homeAction"
+                iconName: "action/home"
+                name: qsTr("HOME_ACTION_NAME")
+                onTriggered: settingsApp.goHome()
+            }
+        ]
 
         Row {
             id: cards

@@ -58,6 +58,12 @@ VeltraApp {
                 iconName: "navigation/refresh"
                 name: qsTr("UPDATES_CHECK_ACTION")
                 onTriggered: updatesApp.checkForUpdates()
+            },
+            Action {
+                objectName: "homeAction"
+                iconName: "action/home"
+                name: qsTr("HOME_ACTION_NAME")
+                onTriggered: updatesApp.goHome()
             }
         ]
 

@@ -143,5 +143,9 @@
         <source>TAP_LABEL_PA_GREEN</source>
         <translation>PA Green</translation>
     </message>
+    <message>
+        <source>HOME_ACTION_NAME</source>
+        <translation>Home</translation>
+    </message>
 </context>
 </TS>

@@ -143,5 +143,9 @@
         <source>TAP_LABEL_PA_GREEN</source>
         <translation>PA verde</translation>
     </message>
+    <message>
+        <source>HOME_ACTION_NAME</source>
+        <translation>Inicio</translation>
+    </message>
 </context>
 </TS>

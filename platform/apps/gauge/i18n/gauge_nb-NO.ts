@@ -143,5 +143,9 @@
         <source>TAP_LABEL_PA_GREEN</source>
         <translation>PA grønn</translation>
     </message>
+    <message>
+        <source>HOME_ACTION_NAME</source>
+        <translation>Hjem</translation>
+    </message>
 </context>
 </TS>

@@ -143,5 +143,9 @@
         <source>TAP_LABEL_PA_GREEN</source>
         <translation>PA groen</translation>
     </message>
+    <message>
+        <source>HOME_ACTION_NAME</source>
+        <translation>Start</translation>
+    </message>
 </context>
 </TS>

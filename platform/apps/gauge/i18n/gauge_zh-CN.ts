@@ -143,5 +143,9 @@
         <source>TAP_LABEL_PA_GREEN</source>
         <translation>PA 绿</translation>
     </message>
+    <message>
+        <source>HOME_ACTION_NAME</source>
+        <translation>主页</translation>
+    </message>
 </context>
 </TS>

@@ -31,5 +31,9 @@
         <source>SETTINGS_LANGUAGE_SECTION</source>
         <translation>Sprache</translation>
     </message>
+    <message>
+        <source>HOME_ACTION_NAME</source>
+        <translation>Startseite</translation>
+    </message>
 </context>
 </TS>

@@ -31,5 +31,9 @@
         <source>SETTINGS_LANGUAGE_SECTION</source>
         <translation>Language</translation>
     </message>
+    <message>
+        <source>HOME_ACTION_NAME</source>
+        <translation>Home</translation>
+    </message>
 </context>
 </TS>

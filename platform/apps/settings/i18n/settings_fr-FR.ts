@@ -31,5 +31,9 @@
         <source>SETTINGS_LANGUAGE_SECTION</source>
         <translation>Langue</translation>
     </message>
+    <message>
+        <source>HOME_ACTION_NAME</source>
+        <translation>Accueil</translation>
+    </message>
 </context>
 </TS>

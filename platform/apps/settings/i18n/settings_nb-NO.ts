@@ -31,5 +31,9 @@
         <source>SETTINGS_LANGUAGE_SECTION</source>
         <translation>Språk</translation>
     </message>
+    <message>
+        <source>HOME_ACTION_NAME</source>
+        <translation>Hjem</translation>
+    </message>
 </context>
 </TS>

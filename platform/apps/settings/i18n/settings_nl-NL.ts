@@ -31,5 +31,9 @@
         <source>SETTINGS_LANGUAGE_SECTION</source>
         <translation>Taal</translation>
     </message>
+    <message>
+        <source>HOME_ACTION_NAME</source>
+        <translation>Start</translation>
+    </message>
 </context>
 </TS>

@@ -31,5 +31,9 @@
         <source>SETTINGS_LANGUAGE_SECTION</source>
         <translation>Idioma</translation>
     </message>
+    <message>
+        <source>HOME_ACTION_NAME</source>
+        <translation>Início</translation>
+    </message>
 </context>
 </TS>

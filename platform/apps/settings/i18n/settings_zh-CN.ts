@@ -31,5 +31,9 @@
         <source>SETTINGS_LANGUAGE_SECTION</source>
         <translation>语言</translation>
     </message>
+    <message>
+        <source>HOME_ACTION_NAME</source>
+        <translation>主页</translation>
+    </message>
 </context>
 </TS>

@@ -31,5 +31,9 @@
         <source>UPDATES_INSTALLED_APPS</source>
         <translation>Installierte Apps</translation>
     </message>
+    <message>
+        <source>HOME_ACTION_NAME</source>
+        <translation>Startseite</translation>
+    </message>
 </context>
 </TS>

@@ -31,5 +31,9 @@
         <source>UPDATES_INSTALLED_APPS</source>
         <translation>Aplicaciones instaladas</translation>
     </message>
+    <message>
+        <source>HOME_ACTION_NAME</source>
+        <translation>Inicio</translation>
+    </message>
 </context>
 </TS>

@@ -31,5 +31,9 @@
         <source>UPDATES_INSTALLED_APPS</source>
         <translation>Applications installées</translation>
     </message>
+    <message>
+        <source>HOME_ACTION_NAME</source>
+        <translation>Accueil</translation>
+    </message>
 </context>
 </TS>

@@ -31,5 +31,9 @@
         <source>UPDATES_INSTALLED_APPS</source>
         <translation>App installate</translation>
     </message>
+    <message>
+        <source>HOME_ACTION_NAME</source>
+        <translation>Home</translation>
+    </message>
 </context>
 </TS>

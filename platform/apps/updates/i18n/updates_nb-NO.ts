@@ -31,5 +31,9 @@
         <source>UPDATES_INSTALLED_APPS</source>
         <translation>Installerte apper</translation>
     </message>
+    <message>
+        <source>HOME_ACTION_NAME</source>
+        <translation>Hjem</translation>
+    </message>
 </context>
 </TS>

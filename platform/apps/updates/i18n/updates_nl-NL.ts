@@ -31,5 +31,9 @@
         <source>UPDATES_INSTALLED_APPS</source>
         <translation>Geïnstalleerde apps</translation>
     </message>
+    <message>
+        <source>HOME_ACTION_NAME</source>
+        <translation>Start</translation>
+    </message>
 </context>
 </TS>

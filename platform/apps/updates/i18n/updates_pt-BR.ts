@@ -31,5 +31,9 @@
         <source>UPDATES_INSTALLED_APPS</source>
         <translation>Aplicativos instalados</translation>
     </message>
+    <message>
+        <source>HOME_ACTION_NAME</source>
+        <translation>Início</translation>
+    </message>
 </context>
 </TS>

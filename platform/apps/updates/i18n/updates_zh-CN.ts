@@ -31,5 +31,9 @@
         <source>UPDATES_INSTALLED_APPS</source>
         <translation>已安装的应用</translation>
     </message>
+    <message>
+        <source>HOME_ACTION_NAME</source>
+        <translation>主页</translation>
+    </message>
 </context>
 </TS>
