@@ -9,6 +9,8 @@ top=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 
 stage="$top/build/stage"
 export VELTRA_ROOTFS="${VELTRA_ROOTFS:-$stage/rootfs}"
+# Never the machine's own power-off: auto-off in the simulated device ends only the shell.
+export VELTRA_POWEROFF_PROGRAM="${VELTRA_POWEROFF_PROGRAM:-$top/scripts/simulated-poweroff.sh}"
 cd "$stage/opt/tarvik/bin"
 
 if [ -n "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ] || [ -n "${QT_QPA_PLATFORM:-}" ]; then

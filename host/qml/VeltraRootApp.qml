@@ -42,6 +42,7 @@ ApplicationWindow {
     statusCenterComponent: veltraStatusCenterComponent
 
     onAutoOffWarningChanged: {
+        console.log("VeltraRootApp: auto-off warning " + (autoOffWarning ? "shown" : "cleared"));
         if (autoOffWarning)
             autoOffDialog.show();
         else

@@ -1,10 +1,12 @@
-// Starts the real tarvik from the staged device tree, headless, as a user would.
+// Starts the real tarvik from the staged device tree, as a user would: headless
+// on the offscreen platform, and on a virtual X display driven by xdotool.
 #include "warningguard.h"
 
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QProcess>
 #include <QSettings>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -14,43 +16,93 @@ class TestStage : public QObject
 
 private:
     QString m_log;
+    QProcess m_xvfb;
+    QString m_display;
+    QTemporaryDir m_tools;
 
-    // Starts tarvik in `rootfs` and waits for the start-up to finish.
-    bool start(QProcess &tarvik, const QString &rootfs)
+    QProcessEnvironment environment(const QString &rootfs) const
     {
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert("VELTRA_ROOTFS", rootfs);
         env.remove("VELTRA_DEVICE_FILE");
+        // A harmless stand-in that only records that it was started.
+        env.insert("VELTRA_POWEROFF_PROGRAM", m_tools.path() + "/poweroff");
+        return env;
+    }
+
+    bool waitForLog(QProcess &process, const QString &text, int milliseconds = 20000)
+    {
+        QDeadlineTimer deadline(veltra::test::timeout(milliseconds));
+        while (!m_log.contains(text) && !deadline.hasExpired() && process.state() == QProcess::Running)
+            QTest::qWait(20);
+        if (!m_log.contains(text))
+            qWarning().noquote() << "no" << text << "in the log:\n" << m_log;
+        return m_log.contains(text);
+    }
+
+    // Starts tarvik and waits until every app has loaded.
+    bool start(QProcess &tarvik, const QProcessEnvironment &env)
+    {
         tarvik.setProcessEnvironment(env);
         tarvik.setWorkingDirectory(VELTRA_STAGE_BIN_DIR);
         tarvik.setProcessChannelMode(QProcess::MergedChannels);
         m_log.clear();
         connect(&tarvik, &QProcess::readyRead, this, [this, &tarvik] { m_log += tarvik.readAll(); });
         tarvik.start(VELTRA_STAGE_BIN_DIR "/tarvik", QStringList());
-        if (!tarvik.waitForStarted(veltra::test::timeout(10000)))
-            return false;
-        QDeadlineTimer deadline(veltra::test::timeout(20000));
-        while (!m_log.contains("STARTUP SOUND!") && !deadline.hasExpired() && tarvik.state() == QProcess::Running)
-            QTest::qWait(20);
-        if (!m_log.contains("STARTUP SOUND!"))
-            qWarning().noquote() << "tarvik did not finish starting:\n" << m_log;
-        return m_log.contains("STARTUP SOUND!");
+        return tarvik.waitForStarted(veltra::test::timeout(10000)) && waitForLog(tarvik, "STARTUP SOUND!")
+            && waitForLog(tarvik, "call allAppsLoaded");
+    }
+
+    bool stop(QProcess &tarvik)
+    {
+        tarvik.terminate();
+        const bool finished = tarvik.waitForFinished(veltra::test::timeout(10000));
+        m_log += tarvik.readAll();
+        return finished && tarvik.exitStatus() == QProcess::NormalExit && tarvik.exitCode() == 0;
+    }
+
+    QString xdotool(const QStringList &args)
+    {
+        QProcess tool;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("DISPLAY", m_display);
+        tool.setProcessEnvironment(env);
+        tool.start("xdotool", args);
+        tool.waitForFinished(veltra::test::timeout(10000));
+        return QString::fromUtf8(tool.readAllStandardOutput()).trimmed();
+    }
+
+    // A tap at (x, y) in the window's own coordinates.
+    void tap(const QString &window, int x, int y)
+    {
+        xdotool({"mousemove", "--window", window, QString::number(x), QString::number(y), "click", "1"});
     }
 
 private slots:
+    void initTestCase()
+    {
+        veltra::test::installWarningGuard();
+        QFile powerOff(m_tools.path() + "/poweroff");
+        QVERIFY(powerOff.open(QIODevice::WriteOnly));
+        powerOff.write("#!/bin/sh\necho started >> \"$(dirname \"$0\")/poweroff.log\"\n");
+        powerOff.close();
+        QVERIFY(powerOff.setPermissions(powerOff.permissions() | QFileDevice::ExeOwner));
+    }
+
+    void cleanupTestCase()
+    {
+        if (m_xvfb.state() == QProcess::Running) {
+            m_xvfb.terminate();
+            m_xvfb.waitForFinished(5000);
+        }
+    }
+
     void startsFromTheStageAndWritesItsConfiguration()
     {
         QTemporaryDir rootfs;
         QProcess tarvik;
-        QVERIFY(start(tarvik, rootfs.path()));
-        QCOMPARE(tarvik.state(), QProcess::Running);
-
-        // A termination request ends the event loop normally.
-        tarvik.terminate();
-        QVERIFY(tarvik.waitForFinished(veltra::test::timeout(10000)));
-        m_log += tarvik.readAll();
-        QCOMPARE(tarvik.exitStatus(), QProcess::NormalExit);
-        QCOMPARE(tarvik.exitCode(), 0);
+        QVERIFY(start(tarvik, environment(rootfs.path())));
+        QVERIFY(stop(tarvik));
 
         QSettings ini(rootfs.path() + "/opt/save_data/global.conf", QSettings::IniFormat);
         QCOMPARE(ini.value("startup_app_id").toString(), QString("com.ostrelle.veltra.Home"));
@@ -61,6 +113,7 @@ private slots:
         for (const char *app : {"HomeApp", "GaugeApp", "UpdatesApp", "SettingsApp", "PowerApp", "LumvarApp"})
             QVERIFY2(m_log.contains(QString("%1::registerTypes()").arg(app)), app);
         QVERIFY(!m_log.contains("SorvelApp::registerTypes()"));
+        QVERIFY(m_log.contains("onLoaded: HomeApp.qml"));
     }
 
     void garbageConfigurationStillStarts()
@@ -72,10 +125,76 @@ private slots:
         conf.write(QByteArray(2048, '\x07') + "\n[General\n=\n");
         conf.close();
         QProcess tarvik;
-        QVERIFY(start(tarvik, rootfs.path()));
-        tarvik.terminate();
-        QVERIFY(tarvik.waitForFinished(veltra::test::timeout(10000)));
-        QCOMPARE(tarvik.exitCode(), 0);
+        QVERIFY(start(tarvik, environment(rootfs.path())));
+        QVERIFY(stop(tarvik));
+    }
+
+    void virtualDisplay()
+    {
+        if (QStandardPaths::findExecutable("Xvfb").isEmpty() || QStandardPaths::findExecutable("xdotool").isEmpty())
+            QFAIL("Xvfb and xdotool are needed (scripts/debian-packages.txt installs them)");
+        int number = 150;
+        while (QFileInfo::exists(QString("/tmp/.X%1-lock").arg(number)))
+            ++number;
+        m_display = QString(":%1").arg(number);
+        m_xvfb.start("Xvfb", {m_display, "-screen", "0", "1280x800x24", "-nolisten", "tcp"});
+        QVERIFY(m_xvfb.waitForStarted());
+        QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(QString("/tmp/.X11-unix/X%1").arg(number)),
+                                 veltra::test::timeout(10000));
+    }
+
+    void launcherOpensAnAppGoesHomeAndTakesAScreenshot()
+    {
+        QVERIFY(!m_display.isEmpty());
+        QTemporaryDir rootfs;
+        QProcessEnvironment env = environment(rootfs.path());
+        env.insert("DISPLAY", m_display);
+        env.insert("QT_QPA_PLATFORM", "xcb");
+        QProcess tarvik;
+        QVERIFY(start(tarvik, env));
+        const QString window = xdotool({"search", "--sync", "--name", "^Veltra$"}).section('\n', 0, 0);
+        QVERIFY(!window.isEmpty());
+        xdotool({"windowfocus", "--sync", window});
+
+        // The launcher's second row starts with Settings.
+        tap(window, 84, 215);
+        QVERIFY(waitForLog(tarvik, "VeltraApp.launchApp() com.ostrelle.veltra.Settings"));
+        xdotool({"key", "ctrl+alt+s"});
+        QVERIFY(waitForLog(tarvik, "Screenshot::grab() saved"));
+        // Settings' Home action, top right in its action bar.
+        tap(window, 452, 50);
+        QVERIFY(waitForLog(tarvik, "VeltraApp.launchApp() com.ostrelle.veltra.Home"));
+        QVERIFY(stop(tarvik));
+
+        const QStringList shots = QDir(rootfs.path() + "/opt/save_data/screenshots").entryList(QDir::Files);
+        QCOMPARE(shots.size(), 1);
+        const QImage shot(rootfs.path() + "/opt/save_data/screenshots/" + shots.first());
+        QCOMPARE(shot.size(), QSize(480, 272));
+        QVERIFY2(!m_log.contains(".qml:"), qPrintable(m_log));
+    }
+
+    void autoOffWarningAppearsAndATapClearsIt()
+    {
+        QVERIFY(!m_display.isEmpty());
+        QTemporaryDir rootfs;
+        // A minute and a bit from power-off: the warning comes within seconds.
+        QDir().mkpath(rootfs.path() + "/etc/veltra");
+        QFile device(rootfs.path() + "/etc/veltra/device.ini");
+        QVERIFY(device.open(QIODevice::WriteOnly));
+        device.write("[autooff]\nenabled=true\ntimeout=62\n");
+        device.close();
+        QProcessEnvironment env = environment(rootfs.path());
+        env.insert("DISPLAY", m_display);
+        env.insert("QT_QPA_PLATFORM", "xcb");
+        QProcess tarvik;
+        QVERIFY(start(tarvik, env));
+        const QString window = xdotool({"search", "--sync", "--name", "^Veltra$"}).section('\n', 0, 0);
+        QVERIFY(!window.isEmpty());
+        QVERIFY(waitForLog(tarvik, "auto-off warning shown", 15000));
+        tap(window, 240, 136);
+        QVERIFY(waitForLog(tarvik, "auto-off warning cleared", 5000));
+        QVERIFY(stop(tarvik));
+        QVERIFY(!QFileInfo::exists(m_tools.path() + "/poweroff.log"));
     }
 };
 
