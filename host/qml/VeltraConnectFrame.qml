@@ -10,6 +10,7 @@ Item {
     anchors.fill: parent
 
     Image {
+        objectName: "devicePicture"
         z: 999
         x: 0
         y: 0
@@ -22,6 +23,7 @@ Item {
         // The press position of a drag in progress, or "" when the press belongs to the app.
         property var clickPos: "1,1"
 
+        objectName: "frameDragArea"
         z: 1000
         anchors.fill: parent
 
@@ -46,6 +48,7 @@ Item {
     ActionButton {
         id: closeButton
 
+        objectName: "closeButton"
         z: 1001
         anchors.top: parent.top
         anchors.right: parent.right

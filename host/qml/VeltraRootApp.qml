@@ -454,11 +454,11 @@ ApplicationWindow {
                             return "icon://alert/warning";
                         switch (__mode) {
                         case "NETWORKMODE_ETHERNET":
-                            return icondir + "ethernet.svg";
+                            return icondir !== "" ? icondir + "ethernet.svg" : "";
                         case "NETWORKMODE_USB":
                             return "icon://device/usb";
                         case "NETWORKMODE_WIFI_AP":
-                            return __bridged ? icondir + "wifi_create_network_ethernet_bridge.svg"
+                            return __bridged ? (icondir !== "" ? icondir + "wifi_create_network_ethernet_bridge.svg" : "")
                                              : "icon://device/wifi_tethering";
                         case "NETWORKMODE_WIFI_ST":
                             return "icon://notification/wifi";
@@ -482,7 +482,7 @@ ApplicationWindow {
                     primaryText: statusManager.gaugeInfo.modelNumber + "-" + statusManager.gaugeInfo.serialNumber
                     secondaryText: qsTranslate("VeltraRootApp", "STATUS_CENTER_LAST_CALIBRATED_DATE")
                                    .arg(statusManager.gaugeInfo.calibrationDate)
-                    iconSource: icondir + "gauge.color.svg"
+                    iconSource: icondir !== "" ? icondir + "gauge.color.svg" : ""
                 }
             ]
 

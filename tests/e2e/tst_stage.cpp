@@ -196,6 +196,47 @@ private slots:
         QVERIFY(stop(tarvik));
         QVERIFY(!QFileInfo::exists(m_tools.path() + "/poweroff.log"));
     }
+
+    void desktopEditionDragsByItsFrameAndCloses()
+    {
+        QVERIFY(!m_display.isEmpty());
+        QTemporaryDir rootfs;
+        QProcessEnvironment env = environment(rootfs.path());
+        env.insert("DISPLAY", m_display);
+        env.insert("QT_QPA_PLATFORM", "xcb");
+        env.insert("VELTRA_EDITION", "desktop");
+        QProcess tarvik;
+        QVERIFY(start(tarvik, env));
+        const QString window = xdotool({"search", "--sync", "--name", "^Veltra Connect$"}).section('\n', 0, 0);
+        QVERIFY(!window.isEmpty());
+        QVERIFY(m_log.contains("Units.multiplier: "));
+        QVERIFY2(!m_log.contains("Cannot open"), qPrintable(m_log));
+
+        auto position = [&] {
+            const QString geometry = xdotool({"getwindowgeometry", "--shell", window});
+            QPoint p;
+            for (const QString &line : geometry.split('\n')) {
+                if (line.startsWith("X="))
+                    p.setX(line.mid(2).toInt());
+                else if (line.startsWith("Y="))
+                    p.setY(line.mid(2).toInt());
+            }
+            return p;
+        };
+        const QPoint before = position();
+        // A drag on the device picture moves the window with the pointer.
+        xdotool({"mousemove", "--window", window, "10", "10", "mousedown", "1"});
+        xdotool({"mousemove_relative", "--sync", "25", "10"});
+        xdotool({"mousemove_relative", "--sync", "25", "10"});
+        xdotool({"mouseup", "1"});
+        QTRY_COMPARE_WITH_TIMEOUT(position() - before, QPoint(50, 20), veltra::test::timeout(5000));
+
+        // The close button (top right, mini action button) ends the program.
+        tap(window, 1200 - 4 - 20, 4 + 20);
+        QVERIFY(tarvik.waitForFinished(veltra::test::timeout(10000)));
+        QCOMPARE(tarvik.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(tarvik.exitCode(), 0);
+    }
 };
 
 QTEST_GUILESS_MAIN(TestStage)

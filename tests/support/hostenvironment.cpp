@@ -1,6 +1,7 @@
 #include "hostenvironment.h"
 
 #include "appmanager.h"
+#include "devicefilewriter.h"
 #include "globalconfig.h"
 #include "qmlsetup.h"
 #include "language.h"
@@ -12,8 +13,11 @@
 namespace veltra::test {
 
 HostEnvironment::HostEnvironment()
+    : m_device(std::make_unique<DeviceFileWriter>())
 {
     qputenv("VELTRA_ROOTFS", m_rootfs.path().toUtf8());
+    if (!qEnvironmentVariableIsSet("VELTRA_DEVICE_FILE"))
+        qputenv("VELTRA_DEVICE_FILE", (m_rootfs.path() + "/device.ini").toUtf8());
 }
 
 HostEnvironment::~HostEnvironment() = default;
@@ -44,6 +48,7 @@ void HostEnvironment::attach(QQmlEngine *engine)
                                     ? qEnvironmentVariable("VELTRA_TEST_ICONDIR")
                                     : QStringLiteral("file://" VELTRA_STAGE_ICONS_DIR "/"));
     context->setContextProperty(QStringLiteral("language"), &Language::instance());
+    context->setContextProperty(QStringLiteral("simulatedDevice"), m_device.get());
 }
 
 } // namespace veltra::test

@@ -10,10 +10,13 @@ class QQmlEngine;
 
 namespace veltra::test {
 
+class DeviceFileWriter;
+
 // Gives a QML engine the context the host gives its engine: `appManager` (over
 // $VELTRA_TEST_APPS_DIR, else the staged apps), `globalConfig`, `icondir` and
 // `language` ($VELTRA_TEST_LANGUAGE, else en-US), with the host's resources
-// registered and every device path mapped into a fresh temporary root.
+// registered and every device path mapped into a fresh temporary root. The
+// context property `simulatedDevice` (DeviceFileWriter) plays the device.
 class HostEnvironment
 {
 public:
@@ -27,6 +30,7 @@ private:
     QTemporaryDir m_rootfs;
     std::unique_ptr<QSettings> m_settings;
     std::unique_ptr<AppManager> m_appManager;
+    std::unique_ptr<DeviceFileWriter> m_device;
 };
 
 } // namespace veltra::test

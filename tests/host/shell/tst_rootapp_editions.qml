@@ -81,4 +81,52 @@ TestCase {
         compare(slotAt.x, 278);
         compare(slotAt.y, 165);
     }
+
+    // Presses on the device picture drag the window; presses on the screen go
+    // to the app. The picture's border ends strictly at the frame sizes.
+    function test_frameDragsByItsBorder_data() {
+        return [
+            { tag: "corner", x: 10, y: 10, drags: true },
+            { tag: "screen", x: 500, y: 300, drags: false },
+            { tag: "x 277", x: 277, y: 300, drags: true },
+            { tag: "x 278", x: 278, y: 300, drags: false },
+            { tag: "x 908", x: 908, y: 300, drags: false },
+            { tag: "x 909", x: 909, y: 300, drags: true },
+            { tag: "y 164", x: 500, y: 164, drags: true },
+            { tag: "y 165", x: 500, y: 165, drags: false },
+            { tag: "y 522", x: 500, y: 522, drags: false },
+            { tag: "y 523", x: 500, y: 523, drags: true }
+        ];
+    }
+    function test_frameDragsByItsBorder(data) {
+        var root = startShell(true);
+        var area = Harness.find(root.contentItem, "frameDragArea");
+        verify(area);
+        var startX = root.x;
+        var startY = root.y;
+        mousePress(area, data.x, data.y);
+        mouseMove(area, data.x + 50, data.y + 20);
+        mouseRelease(area, data.x + 50, data.y + 20);
+        if (data.drags) {
+            compare(root.x - startX, 50);
+            compare(root.y - startY, 20);
+            compare(area.clickPos.x, data.x);
+        } else {
+            compare(root.x, startX);
+            compare(root.y, startY);
+            compare(area.clickPos, "");
+        }
+    }
+
+    function test_frameWithoutPictures() {
+        // These tests run with an empty icon directory.
+        var root = startShell(true);
+        compare(icondir, "");
+        var picture = Harness.find(root.contentItem, "devicePicture");
+        compare(String(picture.source), "");
+        var close = Harness.find(root.contentItem, "closeButton");
+        verify(close.visible);
+        compare(close.x + close.width, root.width - 4);
+        compare(close.y, 4);
+    }
 }

@@ -1,0 +1,181 @@
+// The auto-off watch against the simulated device's countdown: when it warns,
+// when it starts the power-off command (a harmless counting script here) and
+// how it follows auto-off being enabled and disabled.
+#include "autooff.h"
+#include "autooffwatch.h"
+#include "simulateddevice.h"
+#include "warningguard.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QtTest>
+
+class TestAutoOffWatch : public QObject
+{
+    Q_OBJECT
+
+private:
+    QTemporaryDir m_dir;
+    QString m_program;
+    QString m_starts;
+
+    void setDevice(bool enabled, qint64 timeout)
+    {
+        QFile device(m_dir.path() + "/device.ini");
+        QVERIFY(device.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        device.write(QString("[autooff]\nenabled=%1\ntimeout=%2\n").arg(enabled ? "true" : "false").arg(timeout).toUtf8());
+        device.close();
+        SimulatedDevice::instance().reload();
+        AutoOff::activity();
+    }
+
+    int commandStarts() const
+    {
+        QFile log(m_starts);
+        return log.open(QIODevice::ReadOnly) ? log.readAll().count('\n') : 0;
+    }
+
+    QTimer *timerOf(AutoOffWatch &watch) { return watch.findChild<QTimer *>(); }
+
+private slots:
+    void initTestCase()
+    {
+        veltra::test::installWarningGuard();
+        qputenv("VELTRA_ROOTFS", m_dir.path().toUtf8());
+        qputenv("VELTRA_DEVICE_FILE", (m_dir.path() + "/device.ini").toUtf8());
+        m_starts = m_dir.path() + "/starts.log";
+        m_program = m_dir.path() + "/poweroff";
+        QFile script(m_program);
+        QVERIFY(script.open(QIODevice::WriteOnly));
+        script.write(QString("#!/bin/sh\necho start >> '%1'\n").arg(m_starts).toUtf8());
+        script.close();
+        QVERIFY(script.setPermissions(script.permissions() | QFileDevice::ExeOwner));
+    }
+
+    void init()
+    {
+        QFile::remove(m_starts);
+        setDevice(false, 900);
+    }
+
+    void cleanup()
+    {
+        const QString warnings = veltra::test::takeQmlWarnings();
+        QVERIFY2(warnings.isEmpty(), qPrintable(warnings));
+    }
+
+    void timerIsACoarseRepeatingSecond()
+    {
+        setDevice(true, 900);
+        QObject root;
+        AutoOffWatch watch(&root, m_program);
+        QTimer *timer = timerOf(watch);
+        QVERIFY(timer);
+        QVERIFY(watch.isTicking());
+        QCOMPARE(timer->interval(), 1000);
+        QCOMPARE(timer->timerType(), Qt::VeryCoarseTimer);
+        QVERIFY(!timer->isSingleShot());
+    }
+
+    void tickAtTheThresholds_data()
+    {
+        QTest::addColumn<bool>("enabled");
+        QTest::addColumn<qint64>("remaining");
+        QTest::addColumn<bool>("warning");
+        QTest::addColumn<bool>("powersOff");
+        QTest::newRow("60 s: no warning") << true << qint64(60) << false << false;
+        QTest::newRow("59 s: warning") << true << qint64(59) << true << false;
+        QTest::newRow("1 s: warning") << true << qint64(1) << true << false;
+        QTest::newRow("0 s: power off") << true << qint64(0) << true << true;
+        QTest::newRow("negative: power off") << true << qint64(-12) << true << true;
+        QTest::newRow("disabled at 30 s") << false << qint64(30) << false << false;
+        QTest::newRow("disabled at 0 s") << false << qint64(0) << false << false;
+    }
+    void tickAtTheThresholds()
+    {
+        QFETCH(bool, enabled);
+        QFETCH(qint64, remaining);
+        QFETCH(bool, warning);
+        QFETCH(bool, powersOff);
+        setDevice(enabled, remaining);
+        QCOMPARE(AutoOff::instance().getTimeRemaining(), remaining);
+        QObject root;
+        root.setProperty("autoOffWarning", !warning);
+        AutoOffWatch watch(&root, m_program);
+        watch.tick();
+        QCOMPARE(root.property("autoOffWarning").toBool(), warning);
+        QCOMPARE(watch.powerOffStarts(), powersOff ? 1 : 0);
+        if (powersOff)
+            QTRY_COMPARE(commandStarts(), 1);
+        else
+            QCOMPARE(commandStarts(), 0);
+    }
+
+    void oneCommandPerTickWhileNoTimeIsLeft()
+    {
+        setDevice(true, 0);
+        QObject root;
+        AutoOffWatch watch(&root, m_program);
+        QVERIFY(watch.isTicking());
+        // The real timer, not direct calls: one start per second.
+        QTRY_COMPARE_WITH_TIMEOUT(watch.powerOffStarts(), 2, veltra::test::timeout(4000));
+        QTRY_COMPARE(commandStarts(), 2);
+        QVERIFY(root.property("autoOffWarning").toBool());
+    }
+
+    void activityClearsTheWarningAtTheNextTick()
+    {
+        setDevice(true, 30);
+        QObject root;
+        AutoOffWatch watch(&root, m_program);
+        watch.tick();
+        QVERIFY(root.property("autoOffWarning").toBool());
+        setDevice(true, 300);
+        AutoOff::activity();
+        watch.tick();
+        QVERIFY(!root.property("autoOffWarning").toBool());
+    }
+
+    void disablingClearsTheWarningAtOnce()
+    {
+        setDevice(true, 30);
+        QObject root;
+        AutoOffWatch watch(&root, m_program);
+        watch.tick();
+        QVERIFY(root.property("autoOffWarning").toBool());
+        setDevice(false, 30);
+        QVERIFY(!root.property("autoOffWarning").toBool());
+        QVERIFY(!watch.isTicking());
+    }
+
+    void disabledAtStartRunsNoTickUntilEnabled()
+    {
+        setDevice(false, 30);
+        QObject root;
+        root.setProperty("autoOffWarning", false);
+        AutoOffWatch watch(&root, m_program);
+        QVERIFY(!watch.isTicking());
+        QTest::qWait(1300);
+        QVERIFY(!root.property("autoOffWarning").toBool());
+
+        setDevice(true, 30);
+        QVERIFY(watch.isTicking());
+        // The first tick comes a second later, not at once.
+        QVERIFY(!root.property("autoOffWarning").toBool());
+        QTRY_VERIFY_WITH_TIMEOUT(root.property("autoOffWarning").toBool(), veltra::test::timeout(3000));
+    }
+
+    void rootWindowGoneIsHarmless()
+    {
+        setDevice(true, 0);
+        auto *root = new QObject;
+        AutoOffWatch watch(root, m_program);
+        delete root;
+        watch.tick();
+        QCOMPARE(watch.powerOffStarts(), 1);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestAutoOffWatch)
+#include "tst_autooffwatch.moc"
