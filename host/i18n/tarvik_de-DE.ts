@@ -43,6 +43,85 @@
     </message>
 </context>
 <context>
+    <name>TapLabels</name>
+    <message>
+        <source>TAP_LABEL_INPUT</source>
+        <translation>Eingang</translation>
+    </message>
+    <message>
+        <source>TAP_LABEL_REFERENCE_ABBREV</source>
+        <translation>Ref</translation>
+    </message>
+    <message>
+        <source>TAP_LABEL_REFERENCE</source>
+        <translation>Referenz</translation>
+    </message>
+    <message>
+        <source>TAP_LABEL_NONE</source>
+        <translation>Keine</translation>
+    </message>
+    <message>
+        <source>TAP_LABEL_BUILDING</source>
+        <translation>Gebäude</translation>
+    </message>
+    <message>
+        <source>TAP_LABEL_DUCT</source>
+        <translation>Kanal</translation>
+    </message>
+    <message>
+        <source>TAP_LABEL_ENCLOSURE</source>
+        <translation>Gehäuse</translation>
+    </message>
+    <message>
+        <source>TAP_LABEL_OUTSIDE</source>
+        <translation>Außen</translation>
+    </message>
+    <message>
+        <source>TAP_LABEL_T4_FAN</source>
+        <translation>T4 Gebläse</translation>
+    </message>
+    <message>
+        <source>TAP_LABEL_T3_FAN</source>
+        <translation>T3 Gebläse</translation>
+    </message>
+    <message>
+        <source>TAP_LABEL_T3_220_FAN</source>
+        <translation>T3 220 Gebläse</translation>
+    </message>
+    <message>
+        <source>TAP_LABEL_WX_FAN</source>
+        <translation>WX Gebläse</translation>
+    </message>
+    <message>
+        <source>TAP_LABEL_NSM_RED</source>
+        <translation>NSM Rot</translation>
+    </message>
+    <message>
+        <source>TAP_LABEL_FLOW_BOX</source>
+        <translation>Messbox</translation>
+    </message>
+    <message>
+        <source>TAP_LABEL_FAN_REF</source>
+        <translation>Gebl. Ref</translation>
+    </message>
+    <message>
+        <source>TAP_LABEL_ROUND_TRANS</source>
+        <translation>Rundüberg.</translation>
+    </message>
+    <message>
+        <source>TAP_LABEL_NSM_BLUE</source>
+        <translation>NSM Blau</translation>
+    </message>
+    <message>
+        <source>TAP_LABEL_PA_RED</source>
+        <translation>PA Rot</translation>
+    </message>
+    <message>
+        <source>TAP_LABEL_PA_GREEN</source>
+        <translation>PA Grün</translation>
+    </message>
+</context>
+<context>
     <name>VeltraRootApp</name>
     <message>
         <source>APP_LAUNCHING_SNACKBAR</source>

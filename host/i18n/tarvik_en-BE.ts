@@ -43,6 +43,85 @@
     </message>
 </context>
 <context>
+    <name>TapLabels</name>
+    <message>
+        <source>TAP_LABEL_INPUT</source>
+        <translation>Input</translation>
+    </message>
+    <message>
+        <source>TAP_LABEL_REFERENCE_ABBREV</source>
+        <translation>Ref</translation>
+    </message>
+    <message>
+        <source>TAP_LABEL_REFERENCE</source>
+        <translation>Reference</translation>
+    </message>
+    <message>
+        <source>TAP_LABEL_NONE</source>
+        <translation>None</translation>
+    </message>
+    <message>
+        <source>TAP_LABEL_BUILDING</source>
+        <translation>Building</translation>
+    </message>
+    <message>
+        <source>TAP_LABEL_DUCT</source>
+        <translation>Duct</translation>
+    </message>
+    <message>
+        <source>TAP_LABEL_ENCLOSURE</source>
+        <translation>Enclosure</translation>
+    </message>
+    <message>
+        <source>TAP_LABEL_OUTSIDE</source>
+        <translation>Outside</translation>
+    </message>
+    <message>
+        <source>TAP_LABEL_T4_FAN</source>
+        <translation>T4 Fan</translation>
+    </message>
+    <message>
+        <source>TAP_LABEL_T3_FAN</source>
+        <translation>T3 110 Fan</translation>
+    </message>
+    <message>
+        <source>TAP_LABEL_T3_220_FAN</source>
+        <translation>T3 220 Fan</translation>
+    </message>
+    <message>
+        <source>TAP_LABEL_WX_FAN</source>
+        <translation>WX Fan</translation>
+    </message>
+    <message>
+        <source>TAP_LABEL_NSM_RED</source>
+        <translation>NSM Red</translation>
+    </message>
+    <message>
+        <source>TAP_LABEL_FLOW_BOX</source>
+        <translation>Flow Box</translation>
+    </message>
+    <message>
+        <source>TAP_LABEL_FAN_REF</source>
+        <translation>Fan Ref</translation>
+    </message>
+    <message>
+        <source>TAP_LABEL_ROUND_TRANS</source>
+        <translation>Rnd Trans</translation>
+    </message>
+    <message>
+        <source>TAP_LABEL_NSM_BLUE</source>
+        <translation>NSM Blue</translation>
+    </message>
+    <message>
+        <source>TAP_LABEL_PA_RED</source>
+        <translation>PA Red</translation>
+    </message>
+    <message>
+        <source>TAP_LABEL_PA_GREEN</source>
+        <translation>PA Green</translation>
+    </message>
+</context>
+<context>
     <name>VeltraRootApp</name>
     <message>
         <source>APP_LAUNCHING_SNACKBAR</source>

@@ -43,6 +43,85 @@
     </message>
 </context>
 <context>
+    <name>TapLabels</name>
+    <message>
+        <source>TAP_LABEL_INPUT</source>
+        <translation>Entrada</translation>
+    </message>
+    <message>
+        <source>TAP_LABEL_REFERENCE_ABBREV</source>
+        <translation>Ref</translation>
+    </message>
+    <message>
+        <source>TAP_LABEL_REFERENCE</source>
+        <translation>Referencia</translation>
+    </message>
+    <message>
+        <source>TAP_LABEL_NONE</source>
+        <translation>Ninguno</translation>
+    </message>
+    <message>
+        <source>TAP_LABEL_BUILDING</source>
+        <translation>Edificio</translation>
+    </message>
+    <message>
+        <source>TAP_LABEL_DUCT</source>
+        <translation>Conducto</translation>
+    </message>
+    <message>
+        <source>TAP_LABEL_ENCLOSURE</source>
+        <translation>Recinto</translation>
+    </message>
+    <message>
+        <source>TAP_LABEL_OUTSIDE</source>
+        <translation>Exterior</translation>
+    </message>
+    <message>
+        <source>TAP_LABEL_T4_FAN</source>
+        <translation>Vent. T4</translation>
+    </message>
+    <message>
+        <source>TAP_LABEL_T3_FAN</source>
+        <translation>Vent. T3</translation>
+    </message>
+    <message>
+        <source>TAP_LABEL_T3_220_FAN</source>
+        <translation>Vent. T3 220</translation>
+    </message>
+    <message>
+        <source>TAP_LABEL_WX_FAN</source>
+        <translation>Vent. WX</translation>
+    </message>
+    <message>
+        <source>TAP_LABEL_NSM_RED</source>
+        <translation>NSM Rojo</translation>
+    </message>
+    <message>
+        <source>TAP_LABEL_FLOW_BOX</source>
+        <translation>Caja flujo</translation>
+    </message>
+    <message>
+        <source>TAP_LABEL_FAN_REF</source>
+        <translation>Ref vent.</translation>
+    </message>
+    <message>
+        <source>TAP_LABEL_ROUND_TRANS</source>
+        <translation>Trans. red.</translation>
+    </message>
+    <message>
+        <source>TAP_LABEL_NSM_BLUE</source>
+        <translation>NSM Azul</translation>
+    </message>
+    <message>
+        <source>TAP_LABEL_PA_RED</source>
+        <translation>PA Rojo</translation>
+    </message>
+    <message>
+        <source>TAP_LABEL_PA_GREEN</source>
+        <translation>PA Verde</translation>
+    </message>
+</context>
+<context>
     <name>VeltraRootApp</name>
     <message>
         <source>APP_LAUNCHING_SNACKBAR</source>

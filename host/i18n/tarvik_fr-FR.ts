@@ -43,6 +43,85 @@
     </message>
 </context>
 <context>
+    <name>TapLabels</name>
+    <message>
+        <source>TAP_LABEL_INPUT</source>
+        <translation>Entrée</translation>
+    </message>
+    <message>
+        <source>TAP_LABEL_REFERENCE_ABBREV</source>
+        <translation>Réf</translation>
+    </message>
+    <message>
+        <source>TAP_LABEL_REFERENCE</source>
+        <translation>Référence</translation>
+    </message>
+    <message>
+        <source>TAP_LABEL_NONE</source>
+        <translation>Aucun</translation>
+    </message>
+    <message>
+        <source>TAP_LABEL_BUILDING</source>
+        <translation>Bâtiment</translation>
+    </message>
+    <message>
+        <source>TAP_LABEL_DUCT</source>
+        <translation>Conduit</translation>
+    </message>
+    <message>
+        <source>TAP_LABEL_ENCLOSURE</source>
+        <translation>Enceinte</translation>
+    </message>
+    <message>
+        <source>TAP_LABEL_OUTSIDE</source>
+        <translation>Extérieur</translation>
+    </message>
+    <message>
+        <source>TAP_LABEL_T4_FAN</source>
+        <translation>Vent. T4</translation>
+    </message>
+    <message>
+        <source>TAP_LABEL_T3_FAN</source>
+        <translation>Vent. T3</translation>
+    </message>
+    <message>
+        <source>TAP_LABEL_T3_220_FAN</source>
+        <translation>Vent. T3 220</translation>
+    </message>
+    <message>
+        <source>TAP_LABEL_WX_FAN</source>
+        <translation>Vent. WX</translation>
+    </message>
+    <message>
+        <source>TAP_LABEL_NSM_RED</source>
+        <translation>NSM Rouge</translation>
+    </message>
+    <message>
+        <source>TAP_LABEL_FLOW_BOX</source>
+        <translation>Boîte débit</translation>
+    </message>
+    <message>
+        <source>TAP_LABEL_FAN_REF</source>
+        <translation>Réf vent.</translation>
+    </message>
+    <message>
+        <source>TAP_LABEL_ROUND_TRANS</source>
+        <translation>Trans. rde</translation>
+    </message>
+    <message>
+        <source>TAP_LABEL_NSM_BLUE</source>
+        <translation>NSM Bleu</translation>
+    </message>
+    <message>
+        <source>TAP_LABEL_PA_RED</source>
+        <translation>PA Rouge</translation>
+    </message>
+    <message>
+        <source>TAP_LABEL_PA_GREEN</source>
+        <translation>PA Vert</translation>
+    </message>
+</context>
+<context>
     <name>VeltraRootApp</name>
     <message>
         <source>APP_LAUNCHING_SNACKBAR</source>

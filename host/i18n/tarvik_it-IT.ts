@@ -43,6 +43,85 @@
     </message>
 </context>
 <context>
+    <name>TapLabels</name>
+    <message>
+        <source>TAP_LABEL_INPUT</source>
+        <translation>Ingresso</translation>
+    </message>
+    <message>
+        <source>TAP_LABEL_REFERENCE_ABBREV</source>
+        <translation>Rif</translation>
+    </message>
+    <message>
+        <source>TAP_LABEL_REFERENCE</source>
+        <translation>Riferimento</translation>
+    </message>
+    <message>
+        <source>TAP_LABEL_NONE</source>
+        <translation>Nessuno</translation>
+    </message>
+    <message>
+        <source>TAP_LABEL_BUILDING</source>
+        <translation>Edificio</translation>
+    </message>
+    <message>
+        <source>TAP_LABEL_DUCT</source>
+        <translation>Condotto</translation>
+    </message>
+    <message>
+        <source>TAP_LABEL_ENCLOSURE</source>
+        <translation>Involucro</translation>
+    </message>
+    <message>
+        <source>TAP_LABEL_OUTSIDE</source>
+        <translation>Esterno</translation>
+    </message>
+    <message>
+        <source>TAP_LABEL_T4_FAN</source>
+        <translation>Vent. T4</translation>
+    </message>
+    <message>
+        <source>TAP_LABEL_T3_FAN</source>
+        <translation>Vent. T3</translation>
+    </message>
+    <message>
+        <source>TAP_LABEL_T3_220_FAN</source>
+        <translation>Vent. T3 220</translation>
+    </message>
+    <message>
+        <source>TAP_LABEL_WX_FAN</source>
+        <translation>Vent. WX</translation>
+    </message>
+    <message>
+        <source>TAP_LABEL_NSM_RED</source>
+        <translation>NSM Rosso</translation>
+    </message>
+    <message>
+        <source>TAP_LABEL_FLOW_BOX</source>
+        <translation>Box flusso</translation>
+    </message>
+    <message>
+        <source>TAP_LABEL_FAN_REF</source>
+        <translation>Rif vent.</translation>
+    </message>
+    <message>
+        <source>TAP_LABEL_ROUND_TRANS</source>
+        <translation>Trans. tonda</translation>
+    </message>
+    <message>
+        <source>TAP_LABEL_NSM_BLUE</source>
+        <translation>NSM Blu</translation>
+    </message>
+    <message>
+        <source>TAP_LABEL_PA_RED</source>
+        <translation>PA Rosso</translation>
+    </message>
+    <message>
+        <source>TAP_LABEL_PA_GREEN</source>
+        <translation>PA Verde</translation>
+    </message>
+</context>
+<context>
     <name>VeltraRootApp</name>
     <message>
         <source>APP_LAUNCHING_SNACKBAR</source>

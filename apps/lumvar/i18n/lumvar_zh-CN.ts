@@ -2,10 +2,113 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_CN">
 <context>
+    <name>DecisionTree</name>
+    <message>
+        <source>TEST_TYPE_BUILDING_TIGHTNESS</source>
+        <translation>建筑气密性</translation>
+    </message>
+    <message>
+        <source>TEST_TYPE_DUCT_TIGHTNESS</source>
+        <translation>风管气密性</translation>
+    </message>
+    <message>
+        <source>TEST_TYPE_AIR_HANDLER_FLOW</source>
+        <translation>空气处理机组风量</translation>
+    </message>
+    <message>
+        <source>TEST_TYPE_OTHER</source>
+        <translation>其他应用</translation>
+    </message>
+    <message>
+        <source>TEST_DIRECTION_PRESSURIZE</source>
+        <translation>加压</translation>
+    </message>
+    <message>
+        <source>TEST_DIRECTION_DEPRESSURIZE</source>
+        <translation>减压</translation>
+    </message>
+    <message>
+        <source>GAUGE_LOCATION_INSIDE_BUILDING</source>
+        <translation>仪表在建筑内</translation>
+    </message>
+    <message>
+        <source>GAUGE_LOCATION_OUTSIDE_BUILDING</source>
+        <translation>仪表在建筑外</translation>
+    </message>
+    <message>
+        <source>FLOWDEVICE_TORNEL_3_FAN</source>
+        <translation>Tornel 3 110V 风机</translation>
+    </message>
+    <message>
+        <source>FLOWDEVICE_TORNEL_3_220V_FAN</source>
+        <translation>Tornel 3 220V 风机</translation>
+    </message>
+    <message>
+        <source>FLOWDEVICE_TORNEL_4_FAN</source>
+        <translation>Tornel 4 220V 风机</translation>
+    </message>
+    <message>
+        <source>FLOWDEVICE_WHIRLEX_B_FAN</source>
+        <translation>Whirlex® B 风机</translation>
+    </message>
+    <message>
+        <source>FLOWDEVICE_HOODEX_METER</source>
+        <translation>Hoodex 流量计</translation>
+    </message>
+    <message>
+        <source>FLOWDEVICE_PLENARA_AH_METER</source>
+        <translation>Plenara® AH 流量计</translation>
+    </message>
+    <message>
+        <source>FLOWDEVICE_NANOSEEP_METER</source>
+        <translation>Nanoseep 流量计</translation>
+    </message>
+</context>
+<context>
     <name>LumvarApp</name>
     <message>
         <source>LUMVAR_APP_TITLE</source>
         <translation>Lumvar</translation>
+    </message>
+    <message>
+        <source>TEST_TYPE_PAGE_TITLE</source>
+        <translation>选择测试类型</translation>
+    </message>
+    <message>
+        <source>TEST_DIRECTION_PAGE_TITLE</source>
+        <translation>选择测试方向</translation>
+    </message>
+    <message>
+        <source>GAUGE_LOCATION_PAGE_TITLE</source>
+        <translation>选择压力计位置</translation>
+    </message>
+    <message>
+        <source>TEST_DEVICE_PAGE_TITLE</source>
+        <translation>选择测试设备</translation>
+    </message>
+    <message>
+        <source>TUBING_CONNNECTIONS_PAGE_TITLE</source>
+        <translation>连接软管并按开始</translation>
+    </message>
+    <message>
+        <source>CONFIRM_SELECTIONS_DIALOG_TITLE</source>
+        <translation>确认选择</translation>
+    </message>
+    <message>
+        <source>CONFIRM_SELECTIONS_DIALOG_POS_BTN</source>
+        <translation>继续</translation>
+    </message>
+    <message>
+        <source>CONFIRM_SELECTIONS_DIALOG_NEG_BTN</source>
+        <translation>返回</translation>
+    </message>
+    <message>
+        <source>CONFIRM_SELECTIONS_DIALOG_GAUGE_LOCATION</source>
+        <translation>压力计：%1</translation>
+    </message>
+    <message>
+        <source>LAUNCHING_GAUGE_SNACKBAR</source>
+        <translation>正在以所选配置启动压力计…</translation>
     </message>
 </context>
 </TS>

@@ -1,0 +1,302 @@
+import QtQuick 2.4
+import Material 0.2
+
+// A strip naming what goes on each of the gauge's four pressure taps, left to
+// right: channel A input, channel A reference, channel B input, channel B
+// reference. Each tap shows its key's text in the colour of the tube that
+// belongs on it; the four colour codes are public so that a page can pick the
+// tubing diagram that matches them. The channels sit either side of the
+// strip's centre, whatever its width.
+Rectangle {
+    id: tapLabelsRect
+
+    property color backgroundColor: Theme.backgroundColor
+    // Text colour on a box filled with its tube's colour.
+    property color coloredBackgroundTextColor: Theme.dark.textColor
+    // Side bars in the tube's colour on every box.
+    property bool showBorders: true
+    // Fill the boxes of taps that take a tube with the tube's colour.
+    property bool coloredBackground: true
+    property int labelWidth: Units.dp(88)
+
+    // Tap-label keys ("TAP_LABEL_" + what the tube leads to).
+    property string chAInput: "TAP_LABEL_INPUT"
+    property string chARef: "TAP_LABEL_REFERENCE_ABBREV"
+    property string chBInput: "TAP_LABEL_INPUT"
+    property string chBRef: "TAP_LABEL_REFERENCE_ABBREV"
+
+    // Tube colour codes of the four taps: "0" (no tube), "G", "R", "B", "Y".
+    readonly property string chAInputColorCode: __colorCode(__chAInputColors, chAInput)
+    readonly property string chARefColorCode: __colorCode(__chARefColors, chARef)
+    readonly property string chBInputColorCode: __colorCode(__chBInputColors, chBInput)
+    readonly property string chBRefColorCode: __colorCode(__chBRefColors, chBRef)
+
+    readonly property int __marginBetween: Units.dp(12)
+    readonly property int __marginCenter: Units.dp(20)
+    readonly property int __borderWidth: Units.dp(2)
+    readonly property int __stripHeight: Units.dp(16)
+    // A text wider than its box is set smaller, down to this size, rather
+    // than cut: a technician has to read every label whole. Only a text too
+    // long even then is cut short.
+    readonly property int __minimumTextSize: Units.dp(8)
+
+    // Texts, taken once when the strip is created. TAP_LABEL_DUCT_AH (a duct
+    // behind an air handler) reads as a plain duct.
+    readonly property var __translatedLabels: ({
+        "TAP_LABEL_INPUT": qsTr("TAP_LABEL_INPUT"),
+        "TAP_LABEL_REFERENCE_ABBREV": qsTr("TAP_LABEL_REFERENCE_ABBREV"),
+        "TAP_LABEL_REFERENCE": qsTr("TAP_LABEL_REFERENCE"),
+        "TAP_LABEL_NONE": qsTr("TAP_LABEL_NONE"),
+        "TAP_LABEL_BUILDING": qsTr("TAP_LABEL_BUILDING"),
+        "TAP_LABEL_DUCT": qsTr("TAP_LABEL_DUCT"),
+        "TAP_LABEL_DUCT_AH": qsTr("TAP_LABEL_DUCT"),
+        "TAP_LABEL_ENCLOSURE": qsTr("TAP_LABEL_ENCLOSURE"),
+        "TAP_LABEL_OUTSIDE": qsTr("TAP_LABEL_OUTSIDE"),
+        "TAP_LABEL_T4_FAN": qsTr("TAP_LABEL_T4_FAN"),
+        "TAP_LABEL_T3_FAN": qsTr("TAP_LABEL_T3_FAN"),
+        "TAP_LABEL_T3_220_FAN": qsTr("TAP_LABEL_T3_220_FAN"),
+        "TAP_LABEL_WX_FAN": qsTr("TAP_LABEL_WX_FAN"),
+        "TAP_LABEL_NSM_RED": qsTr("TAP_LABEL_NSM_RED"),
+        "TAP_LABEL_FLOW_BOX": qsTr("TAP_LABEL_FLOW_BOX"),
+        "TAP_LABEL_FAN_REF": qsTr("TAP_LABEL_FAN_REF"),
+        "TAP_LABEL_ROUND_TRANS": qsTr("TAP_LABEL_ROUND_TRANS"),
+        "TAP_LABEL_NSM_BLUE": qsTr("TAP_LABEL_NSM_BLUE"),
+        "TAP_LABEL_PA_RED": qsTr("TAP_LABEL_PA_RED"),
+        "TAP_LABEL_PA_GREEN": qsTr("TAP_LABEL_PA_GREEN")
+    })
+
+    // Tube colours by code; "0" is a tap without a tube.
+    readonly property var __colors: ({
+        "0": Theme.light.subTextColor,
+        "G": "#2f6c14",
+        "R": "#c80000",
+        "B": "#0348c9",
+        "Y": "#888888"
+    })
+
+    // The code of channel B's reference tube where the region's tubing calls
+    // for it; asked once, "" when the device names none.
+    readonly property string __alternateCode: __readAlternateCode()
+
+    // Per tap: key -> colour code, "DEFAULT" for every other key.
+    readonly property var __chAInputColors: ({
+        "TAP_LABEL_BUILDING": "G",
+        "TAP_LABEL_DUCT": "G",
+        "TAP_LABEL_DUCT_AH": "B",
+        "TAP_LABEL_ENCLOSURE": "G",
+        "DEFAULT": "0"
+    })
+    readonly property var __chARefColors: ({
+        "TAP_LABEL_BUILDING": "Y",
+        "TAP_LABEL_OUTSIDE": "G",
+        "DEFAULT": "0"
+    })
+    readonly property var __chBInputColors: ({
+        "TAP_LABEL_INPUT": "0",
+        "DEFAULT": "R"
+    })
+    readonly property var __chBRefColors: ({
+        "TAP_LABEL_BUILDING": __alternateCode,
+        "TAP_LABEL_OUTSIDE": __alternateCode,
+        "TAP_LABEL_ROUND_TRANS": __alternateCode,
+        "TAP_LABEL_FAN_REF": "B",
+        "TAP_LABEL_NSM_BLUE": "B",
+        "TAP_LABEL_PA_RED": "R",
+        "TAP_LABEL_PA_GREEN": "G",
+        "DEFAULT": "0"
+    })
+
+    anchors.left: parent ? parent.left : undefined
+    anchors.right: parent ? parent.right : undefined
+    height: __stripHeight
+    color: backgroundColor
+
+    // A key's code on one tap; a key without an entry, or with an empty one,
+    // takes the tap's default.
+    function __colorCode(rules, key) {
+        var code = rules.hasOwnProperty(key) ? rules[key] : "";
+        return code !== "" ? code : rules["DEFAULT"];
+    }
+
+    function __readAlternateCode() {
+        if (typeof language === "undefined" || !language) {
+            console.log("TapLabels.__readAlternateCode() no language object; no tube assumed");
+            return "";
+        }
+        var code = String(language.alternateChBRefColor());
+        if (code !== "" && !__colors.hasOwnProperty(code)) {
+            console.log("TapLabels.__readAlternateCode() unknown colour code \"" + code + "\"; no tube assumed");
+            return "";
+        }
+        return code;
+    }
+
+    function __label(key) {
+        if (__translatedLabels.hasOwnProperty(key))
+            return __translatedLabels[key];
+        console.log("TapLabels.__label() no text for \"" + key + "\"");
+        return key;
+    }
+
+    function __isFilled(code) {
+        return coloredBackground && code !== "0";
+    }
+
+    // The box itself shows only as the side bars left of and right of its
+    // inner rectangle.
+    function __boxColor(code) {
+        return showBorders ? __colors[code] : backgroundColor;
+    }
+
+    function __innerColor(code) {
+        return __isFilled(code) ? __colors[code] : backgroundColor;
+    }
+
+    function __textColor(code) {
+        return __isFilled(code) ? coloredBackgroundTextColor : __colors[code];
+    }
+
+    Rectangle {
+        id: inputARect
+        objectName: "inputARect"
+
+        anchors.right: refARect.left
+        anchors.rightMargin: tapLabelsRect.__marginBetween
+        width: tapLabelsRect.labelWidth
+        height: tapLabelsRect.height
+        color: tapLabelsRect.__boxColor(tapLabelsRect.chAInputColorCode)
+
+        Rectangle {
+            id: inputAInner
+            objectName: "inputAInner"
+
+            anchors.fill: parent
+            anchors.leftMargin: tapLabelsRect.__borderWidth
+            anchors.rightMargin: tapLabelsRect.__borderWidth
+            color: tapLabelsRect.__innerColor(tapLabelsRect.chAInputColorCode)
+
+            Label {
+                id: inputALabel
+                objectName: "inputALabel"
+
+                anchors.fill: parent
+                style: "button"
+                text: tapLabelsRect.__label(tapLabelsRect.chAInput)
+                color: tapLabelsRect.__textColor(tapLabelsRect.chAInputColorCode)
+                horizontalAlignment: Text.AlignHCenter
+                verticalAlignment: Text.AlignVCenter
+                fontSizeMode: Text.HorizontalFit
+                elide: Text.ElideRight
+                minimumPixelSize: tapLabelsRect.__minimumTextSize
+            }
+        }
+    }
+
+    Rectangle {
+        id: refARect
+        objectName: "refARect"
+
+        anchors.right: parent.horizontalCenter
+        anchors.rightMargin: tapLabelsRect.__marginCenter
+        width: tapLabelsRect.labelWidth
+        height: tapLabelsRect.height
+        color: tapLabelsRect.__boxColor(tapLabelsRect.chARefColorCode)
+
+        Rectangle {
+            id: refAInner
+            objectName: "refAInner"
+
+            anchors.fill: parent
+            anchors.leftMargin: tapLabelsRect.__borderWidth
+            anchors.rightMargin: tapLabelsRect.__borderWidth
+            color: tapLabelsRect.__innerColor(tapLabelsRect.chARefColorCode)
+
+            Label {
+                id: refALabel
+                objectName: "refALabel"
+
+                anchors.fill: parent
+                style: "button"
+                text: tapLabelsRect.__label(tapLabelsRect.chARef)
+                color: tapLabelsRect.__textColor(tapLabelsRect.chARefColorCode)
+                horizontalAlignment: Text.AlignHCenter
+                verticalAlignment: Text.AlignVCenter
+                fontSizeMode: Text.HorizontalFit
+                elide: Text.ElideRight
+                minimumPixelSize: tapLabelsRect.__minimumTextSize
+            }
+        }
+    }
+
+    Rectangle {
+        id: inputBRect
+        objectName: "inputBRect"
+
+        anchors.left: parent.horizontalCenter
+        anchors.leftMargin: tapLabelsRect.__marginCenter
+        width: tapLabelsRect.labelWidth
+        height: tapLabelsRect.height
+        color: tapLabelsRect.__boxColor(tapLabelsRect.chBInputColorCode)
+
+        Rectangle {
+            id: inputBInner
+            objectName: "inputBInner"
+
+            anchors.fill: parent
+            anchors.leftMargin: tapLabelsRect.__borderWidth
+            anchors.rightMargin: tapLabelsRect.__borderWidth
+            color: tapLabelsRect.__innerColor(tapLabelsRect.chBInputColorCode)
+
+            Label {
+                id: inputBLabel
+                objectName: "inputBLabel"
+
+                anchors.fill: parent
+                style: "button"
+                text: tapLabelsRect.__label(tapLabelsRect.chBInput)
+                color: tapLabelsRect.__textColor(tapLabelsRect.chBInputColorCode)
+                horizontalAlignment: Text.AlignHCenter
+                verticalAlignment: Text.AlignVCenter
+                fontSizeMode: Text.HorizontalFit
+                elide: Text.ElideRight
+                minimumPixelSize: tapLabelsRect.__minimumTextSize
+            }
+        }
+    }
+
+    Rectangle {
+        id: refBRect
+        objectName: "refBRect"
+
+        anchors.left: inputBRect.right
+        anchors.leftMargin: tapLabelsRect.__marginBetween
+        width: tapLabelsRect.labelWidth
+        height: tapLabelsRect.height
+        color: tapLabelsRect.__boxColor(tapLabelsRect.chBRefColorCode)
+
+        Rectangle {
+            id: refBInner
+            objectName: "refBInner"
+
+            anchors.fill: parent
+            anchors.leftMargin: tapLabelsRect.__borderWidth
+            anchors.rightMargin: tapLabelsRect.__borderWidth
+            color: tapLabelsRect.__innerColor(tapLabelsRect.chBRefColorCode)
+
+            Label {
+                id: refBLabel
+                objectName: "refBLabel"
+
+                anchors.fill: parent
+                style: "button"
+                text: tapLabelsRect.__label(tapLabelsRect.chBRef)
+                color: tapLabelsRect.__textColor(tapLabelsRect.chBRefColorCode)
+                horizontalAlignment: Text.AlignHCenter
+                verticalAlignment: Text.AlignVCenter
+                fontSizeMode: Text.HorizontalFit
+                elide: Text.ElideRight
+                minimumPixelSize: tapLabelsRect.__minimumTextSize
+            }
+        }
+    }
+}

@@ -1,0 +1,217 @@
+import QtQuick 2.4
+import QtTest 1.2
+import "../../platform/apps"
+import "../../platform/apps/AppsHarness.js" as Harness
+
+// The tubing wizard in the real root window: every answer path from the test
+// type to the tubing, the confirm dialog, going back, and the gauge started
+// with the matching configuration.
+ShellFixture {
+    id: testCase
+
+    property var root: null
+    property var wizard: null
+
+    name: "Wizard"
+
+    function init() {
+        root = startShell(Harness.lumvarId);
+        wizard = waitForApp(root, Harness.lumvarId);
+    }
+
+    function page() {
+        return root.pageStack.currentItem;
+    }
+
+    function tileKeys(p) {
+        return p.options.map(function(o) { return o.key; });
+    }
+
+    function pick(key) {
+        var current = page();
+        var tile = Harness.find(current, "tile_" + key);
+        verify(tile, "a tile for " + key + " on " + current.title);
+        // The tiles are laid out when the page is next drawn.
+        var grid = Harness.find(current, "grid");
+        var n = current.options.length;
+        tryVerify(function() {
+            for (var i = 0; i < n; ++i) {
+                var t = Harness.find(current, "tile_" + current.options[i].key);
+                if (!t || t.x !== i * (grid.tileSize + grid.tileSpacing))
+                    return false;
+            }
+            return grid.width === n * grid.tileSize + (n - 1) * grid.tileSpacing;
+        }, 2000, "the tiles laid out");
+        // Scroll the strip so that the tile is on screen, as a user would.
+        var strip = Harness.find(current, "flickable");
+        var at = tile.mapToItem(strip, 0, 0);
+        if (at.x < 0 || at.x + tile.width > strip.width) {
+            strip.contentX = Math.max(0, Math.min(strip.contentWidth - strip.width,
+                                                  strip.contentX + at.x - (strip.width - tile.width) / 2));
+        }
+        mouseClick(tile);
+        tryVerify(function() { return page() !== current; }, 2000, "the next page after " + key);
+    }
+
+    function confirmDialog() {
+        return wizard.__confirmDialog;
+    }
+
+    // Closes the confirm dialog and waits until it no longer covers the page.
+    function closeDialog() {
+        confirmDialog().close();
+        tryCompare(confirmDialog(), "visible", false);
+    }
+
+    function walk(keys) {
+        for (var i = 0; i < keys.length; ++i)
+            pick(keys[i]);
+    }
+
+    function test_startsAtTheTestTypes() {
+        compare(page().title, "Select Test Type");
+        compare(tileKeys(page()), ["TEST_TYPE_BUILDING_TIGHTNESS", "TEST_TYPE_DUCT_TIGHTNESS",
+                                   "TEST_TYPE_AIR_HANDLER_FLOW", "TEST_TYPE_OTHER"]);
+        compare(page().selectedKey, "");
+        compare(wizard.__decisionTree.currentPath, "");
+        screenshot(root, "wizard_test_type.png");
+    }
+
+    // Every entry of the decision tree, answered through the pages.
+    function test_everyPathReachesItsTubing() {
+        var paths = wizard.__decisionTree.paths;
+        compare(paths.length, 30);
+        for (var i = 0; i < paths.length; ++i) {
+            var segments = paths[i].split("/");
+            var keys = segments.slice(1, segments.length - 1);
+            var fields = segments[segments.length - 1].split(":");
+            root.launchApp(Harness.homeId);
+            root.launchApp(Harness.lumvarId);
+            compare(page().title, "Select Test Type", paths[i]);
+            walk(keys);
+            var result = page();
+            compare(result.objectName, "connectionsPage", paths[i]);
+            compare([result.chAInputLbl, result.chARefLbl, result.chBInputLbl, result.chBRefLbl],
+                    fields.map(function(f) { return "TAP_LABEL_" + f; }), paths[i]);
+            tryCompare(confirmDialog(), "showing", true);
+            var params = wizard.__launchParams();
+            compare(Object.keys(params), ["flowDevice", "forceGaugeMode", "forcePressureUnits", "chAInputLbl",
+                                          "chARefLbl", "chBInputLbl", "chBRefLbl"], paths[i]);
+            compare(params.flowDevice, keys[keys.length - 1], paths[i]);
+            compare(params.forceGaugeMode, wizard.__decisionTree.testTypes[keys[0]].forceGaugeMode, paths[i]);
+            compare(params.forcePressureUnits, "PRESSUREUNITS_PA", paths[i]);
+            closeDialog();
+        }
+    }
+
+    function test_buildingTightnessToTheGauge() {
+        walk(["TEST_TYPE_BUILDING_TIGHTNESS", "TEST_DIRECTION_DEPRESSURIZE", "GAUGE_LOCATION_INSIDE_BUILDING",
+              "FLOWDEVICE_TORNEL_3_FAN"]);
+        var dialog = confirmDialog();
+        tryCompare(dialog, "showing", true);
+        compare(dialog.title, "Confirm Selections");
+        compare(dialog.text, "    - Building Tightness\n    - Depressurize\n    - Gauge Inside the Building\n"
+                + "    - Tornel 3 110V Fan");
+        var diagram = Harness.find(page(), "tubingDiagramIcon");
+        verify(String(diagram.source).match(/tubing_config_0gr0\.svg$/));
+        tryCompare(diagram, "status", Image.Ready);
+        tryCompare(dialog, "opacity", 1);
+        screenshot(root, "wizard_confirm.png");
+        // A tap outside the dialog leaves it open.
+        mouseClick(root.contentItem, 4, root.height - 4);
+        compare(dialog.showing, true);
+        dialog.accepted();
+        closeDialog();
+        screenshot(root, "wizard_result.png");
+
+        var launch = Harness.find(page(), "launchGaugeBtn");
+        verify(launch.visible);
+        mouseClick(launch);
+        compare(root.__currAppId, Harness.gaugeId);
+        var gauge = app(root, Harness.gaugeId);
+        compare(gauge.channelMode, "CHANNELMODE_FLOWAT50");
+        compare(gauge.pressureUnits, "PRESSUREUNITS_PA");
+        compare([gauge.chAInputLbl, gauge.chARefLbl, gauge.chBInputLbl, gauge.chBRefLbl],
+                ["TAP_LABEL_NONE", "TAP_LABEL_OUTSIDE", "TAP_LABEL_T3_FAN", "TAP_LABEL_NONE"]);
+        var snackbar = Harness.find(root.contentItem, "snackbar");
+        compare(snackbar.text, "Launching Gauge with selected configuration…");
+    }
+
+    function test_otherApplicationsAskTwoQuestions() {
+        walk(["TEST_TYPE_OTHER", "FLOWDEVICE_HOODEX_METER"]);
+        tryCompare(confirmDialog(), "showing", true);
+        compare(confirmDialog().text, "    - Other Applications\n    - Hoodex Meter");
+        compare(root.pageStack.depth, 3);
+        var params = wizard.__launchParams();
+        compare(params.flowDevice, "FLOWDEVICE_HOODEX_METER");
+        compare(params.forceGaugeMode, "CHANNELMODE_FLOW");
+        compare([params.chAInputLbl, params.chARefLbl, params.chBInputLbl, params.chBRefLbl],
+                ["TAP_LABEL_NONE", "TAP_LABEL_NONE", "TAP_LABEL_FLOW_BOX", "TAP_LABEL_NONE"]);
+        verify(String(Harness.find(page(), "tubingDiagramIcon").source).match(/tubing_config_00r0\.svg$/));
+    }
+
+    function test_airHandlerFlowSkipsTheDirection() {
+        walk(["TEST_TYPE_AIR_HANDLER_FLOW"]);
+        compare(page().title, "Select Gauge Location");
+        walk(["GAUGE_LOCATION_OUTSIDE_BUILDING", "FLOWDEVICE_PLENARA_AH_METER"]);
+        tryCompare(confirmDialog(), "showing", true);
+        compare(confirmDialog().text, "    - Air Handler Flow\n    - Gauge Outside the Building\n"
+                + "    - Plenara® AH Meter");
+        var strip = Harness.find(page(), "tapLabels");
+        compare([strip.chAInputColorCode, strip.chARefColorCode, strip.chBInputColorCode, strip.chBRefColorCode],
+                ["B", "Y", "R", "G"]);
+        verify(String(Harness.find(page(), "tubingDiagramIcon").source).match(/tubing_config_byrg\.svg$/));
+    }
+
+    function test_goBackFromTheDialogAndThePages() {
+        walk(["TEST_TYPE_BUILDING_TIGHTNESS", "TEST_DIRECTION_PRESSURIZE", "GAUGE_LOCATION_OUTSIDE_BUILDING",
+              "FLOWDEVICE_WHIRLEX_B_FAN"]);
+        var dialog = confirmDialog();
+        tryCompare(dialog, "showing", true);
+        // "Go Back": the device page again, still holding the device picked.
+        dialog.rejected();
+        closeDialog();
+        compare(page().title, "Select Test Device");
+        compare(page().selectedKey, "FLOWDEVICE_WHIRLEX_B_FAN");
+        verify(wizard.__decisionTree.currentPath.match(/\/GAUGE_LOCATION_OUTSIDE_BUILDING$/));
+        verify(Harness.find(page(), "tile_FLOWDEVICE_TORNEL_4_FAN"));
+
+        // Back from the device page clears its choice; back again clears the location's.
+        var devicePage = page();
+        page().backAction.trigger();
+        compare(page().title, "Select Gauge Location");
+        compare(devicePage.selectedKey, "");
+        var locationPage = page();
+        page().backAction.trigger();
+        compare(locationPage.selectedKey, "");
+        compare(page().title, "Select Test Direction");
+        compare(wizard.__decisionTree.currentPath, "/TEST_TYPE_BUILDING_TIGHTNESS");
+
+        walk(["TEST_DIRECTION_DEPRESSURIZE", "GAUGE_LOCATION_INSIDE_BUILDING", "FLOWDEVICE_TORNEL_4_FAN"]);
+        tryCompare(confirmDialog(), "showing", true);
+        compare(confirmDialog().text, "    - Building Tightness\n    - Depressurize\n    - Gauge Inside the Building\n"
+                + "    - Tornel 4 220V Fan");
+    }
+
+    function test_resumeStartsOver() {
+        walk(["TEST_TYPE_DUCT_TIGHTNESS", "TEST_DIRECTION_PRESSURIZE", "GAUGE_LOCATION_INSIDE_BUILDING",
+              "FLOWDEVICE_NANOSEEP_METER"]);
+        tryCompare(confirmDialog(), "showing", true);
+        page().actions[0].trigger();
+        compare(root.__currAppId, Harness.homeId);
+        tryCompare(confirmDialog(), "showing", false);
+        root.launchApp(Harness.lumvarId);
+        compare(page().title, "Select Test Type");
+        compare(tileKeys(page()).length, 4);
+        compare(page().selectedKey, "");
+        compare(wizard.__decisionTree.currentPath, "");
+    }
+
+    function test_scrollbarFlashesOnlyForMoreThanThreeTiles() {
+        var scrollbar = Harness.find(page(), "scrollbar");
+        wizard.setup();
+        verify(scrollbar.showing, "four test types");
+        walk(["TEST_TYPE_BUILDING_TIGHTNESS"]);
+        verify(!Harness.find(page(), "scrollbar").showing, "two directions");
+    }
+}
