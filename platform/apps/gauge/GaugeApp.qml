@@ -205,7 +205,7 @@ VeltraApp {
             anchors.left: parent.left
             anchors.right: parent.right
             anchors.top: configRow.bottom
-            anchors.bottom: parent.bottom
+            anchors.bottom: tapStrip.top
             anchors.margins: Units.dp(8)
             spacing: Units.dp(8)
 
@@ -236,6 +236,18 @@ VeltraApp {
                 inputLabel: gaugeApp.tapLabelText(gaugeApp.chBInputLbl)
                 referenceLabel: gaugeApp.tapLabelText(gaugeApp.chBRefLbl)
             }
+        }
+
+        // The shell's tap-label strip: what each tube leads to, in its colour.
+        TapLabels {
+            id: tapStrip
+
+            objectName: "tapStrip"
+            anchors.bottom: parent.bottom
+            chAInput: gaugeApp.chAInputLbl
+            chARef: gaugeApp.chARefLbl
+            chBInput: gaugeApp.chBInputLbl
+            chBRef: gaugeApp.chBRefLbl
         }
     }
 }

@@ -94,6 +94,8 @@ ShellFixture {
             compare([result.chAInputLbl, result.chARefLbl, result.chBInputLbl, result.chBRefLbl],
                     fields.map(function(f) { return "TAP_LABEL_" + f; }), paths[i]);
             tryCompare(confirmDialog(), "showing", true);
+            // The diagram for this answer exists and loads.
+            tryCompare(Harness.find(result, "tubingDiagramIcon"), "status", Image.Ready);
             var params = wizard.__launchParams();
             compare(Object.keys(params), ["flowDevice", "forceGaugeMode", "forcePressureUnits", "chAInputLbl",
                                           "chARefLbl", "chBInputLbl", "chBRefLbl"], paths[i]);
@@ -133,6 +135,12 @@ ShellFixture {
         compare(gauge.pressureUnits, "PRESSUREUNITS_PA");
         compare([gauge.chAInputLbl, gauge.chARefLbl, gauge.chBInputLbl, gauge.chBRefLbl],
                 ["TAP_LABEL_NONE", "TAP_LABEL_OUTSIDE", "TAP_LABEL_T3_FAN", "TAP_LABEL_NONE"]);
+        // The gauge names its taps with the same strip and colours as the wizard.
+        var strip = Harness.find(gauge.initialPage, "tapStrip");
+        compare([strip.chAInputColorCode, strip.chARefColorCode, strip.chBInputColorCode, strip.chBRefColorCode],
+                ["0", "G", "R", "0"]);
+        waitForApp(root, Harness.gaugeId);
+        screenshot(root, "wizard_gauge.png");
         var snackbar = Harness.find(root.contentItem, "snackbar");
         compare(snackbar.text, "Launching Gauge with selected configuration…");
     }

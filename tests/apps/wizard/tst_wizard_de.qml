@@ -1,0 +1,39 @@
+import QtQuick 2.4
+import QtTest 1.2
+import "../../platform/apps"
+import "../../platform/apps/AppsHarness.js" as Harness
+
+// The tubing wizard in German: titles, tile labels, confirm text and strip.
+ShellFixture {
+    id: testCase
+
+    name: "WizardGerman"
+
+    function test_germanPages() {
+        var root = startShell(Harness.lumvarId);
+        var wizard = waitForApp(root, Harness.lumvarId);
+        var page = root.pageStack.currentItem;
+        compare(page.title, "Prüfart wählen");
+        screenshot(root, "wizard_test_type_de.png");
+        var tree = wizard.__decisionTree;
+        var keys = ["TEST_TYPE_BUILDING_TIGHTNESS", "TEST_DIRECTION_DEPRESSURIZE", "GAUGE_LOCATION_INSIDE_BUILDING",
+                    "FLOWDEVICE_TORNEL_3_FAN"];
+        for (var i = 0; i < keys.length; ++i) {
+            var current = root.pageStack.currentItem;
+            var tile = Harness.find(current, "tile_" + keys[i]);
+            verify(tile, keys[i]);
+            tile.clicked();
+            tryVerify(function() { return root.pageStack.currentItem !== current; });
+        }
+        var dialog = wizard.__confirmDialog;
+        tryCompare(dialog, "opacity", 1);
+        compare(dialog.title, "Auswahl bestätigen");
+        verify(dialog.text.indexOf(tree.testTypes.TEST_TYPE_BUILDING_TIGHTNESS.label) > 0);
+        verify(tree.testTypes.TEST_TYPE_BUILDING_TIGHTNESS.label !== "Building Tightness");
+        screenshot(root, "wizard_confirm_de.png");
+        dialog.close();
+        tryCompare(dialog, "visible", false);
+        compare(root.pageStack.currentItem.title, "Schläuche anschließen und Start drücken");
+        screenshot(root, "wizard_result_de.png");
+    }
+}
