@@ -30,6 +30,15 @@ private:
         return env;
     }
 
+    // The same, on the virtual X display.
+    QProcessEnvironment displayEnvironment(const QString &rootfs) const
+    {
+        QProcessEnvironment env = environment(rootfs);
+        env.insert("DISPLAY", m_display);
+        env.insert("QT_QPA_PLATFORM", "xcb");
+        return env;
+    }
+
     bool waitForLog(QProcess &process, const QString &text, int milliseconds = 20000)
     {
         QDeadlineTimer deadline(veltra::test::timeout(milliseconds));
@@ -70,6 +79,12 @@ private:
         tool.start("xdotool", args);
         tool.waitForFinished(veltra::test::timeout(10000));
         return QString::fromUtf8(tool.readAllStandardOutput()).trimmed();
+    }
+
+    // The first window whose title matches `pattern`, once it exists.
+    QString findWindow(const QString &pattern)
+    {
+        return xdotool({"search", "--sync", "--name", pattern}).section('\n', 0, 0);
     }
 
     // A tap at (x, y) in the window's own coordinates.
@@ -147,12 +162,10 @@ private slots:
     {
         QVERIFY(!m_display.isEmpty());
         QTemporaryDir rootfs;
-        QProcessEnvironment env = environment(rootfs.path());
-        env.insert("DISPLAY", m_display);
-        env.insert("QT_QPA_PLATFORM", "xcb");
+        QProcessEnvironment env = displayEnvironment(rootfs.path());
         QProcess tarvik;
         QVERIFY(start(tarvik, env));
-        const QString window = xdotool({"search", "--sync", "--name", "^Veltra$"}).section('\n', 0, 0);
+        const QString window = findWindow("^Veltra$");
         QVERIFY(!window.isEmpty());
         xdotool({"windowfocus", "--sync", window});
 
@@ -183,12 +196,10 @@ private slots:
         QVERIFY(device.open(QIODevice::WriteOnly));
         device.write("[autooff]\nenabled=true\ntimeout=62\n");
         device.close();
-        QProcessEnvironment env = environment(rootfs.path());
-        env.insert("DISPLAY", m_display);
-        env.insert("QT_QPA_PLATFORM", "xcb");
+        QProcessEnvironment env = displayEnvironment(rootfs.path());
         QProcess tarvik;
         QVERIFY(start(tarvik, env));
-        const QString window = xdotool({"search", "--sync", "--name", "^Veltra$"}).section('\n', 0, 0);
+        const QString window = findWindow("^Veltra$");
         QVERIFY(!window.isEmpty());
         QVERIFY(waitForLog(tarvik, "auto-off warning shown", 15000));
         tap(window, 240, 136);
@@ -201,13 +212,11 @@ private slots:
     {
         QVERIFY(!m_display.isEmpty());
         QTemporaryDir rootfs;
-        QProcessEnvironment env = environment(rootfs.path());
-        env.insert("DISPLAY", m_display);
-        env.insert("QT_QPA_PLATFORM", "xcb");
+        QProcessEnvironment env = displayEnvironment(rootfs.path());
         env.insert("VELTRA_EDITION", "desktop");
         QProcess tarvik;
         QVERIFY(start(tarvik, env));
-        const QString window = xdotool({"search", "--sync", "--name", "^Veltra Connect$"}).section('\n', 0, 0);
+        const QString window = findWindow("^Veltra Connect$");
         QVERIFY(!window.isEmpty());
         QVERIFY(m_log.contains("Units.multiplier: "));
         QVERIFY2(!m_log.contains("Cannot open"), qPrintable(m_log));

@@ -1,19 +1,9 @@
 .pragma library
+.import "../../support/qml/ObjectTree.js" as ObjectTree
 
 // Look-ups and colour comparisons for the tap-label strip under test.
 
-function find(item, objectName) {
-    if (!item)
-        return null;
-    if (item.objectName === objectName)
-        return item;
-    for (var i = 0; i < item.children.length; ++i) {
-        var found = find(item.children[i], objectName);
-        if (found)
-            return found;
-    }
-    return null;
-}
+var find = ObjectTree.find;
 
 // The four boxes, left to right, each with its inner rectangle and label.
 function boxes(strip) {
