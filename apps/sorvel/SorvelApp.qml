@@ -69,10 +69,15 @@ VeltraApp {
                 width: parent.width
                 height: parent.height
                 clip: true
+                // The lines and their heading are wider than the screen: they
+                // scroll sideways as well.
+                contentWidth: headerItem ? Math.max(width, headerItem.width) : width
+                flickableDirection: Flickable.AutoFlickIfNeeded
                 model: sorvel.captures
                 delegate: captureListItemComponent
                 // The column heading; not translated, it lines up with the columns' texts.
                 header: ListItem.Subheader {
+                    width: Math.max(captureListView.width, implicitWidth)
                     text: "                  Date/Time                                                               Label                                       Ch A           Ch B"
                 }
             }

@@ -54,7 +54,7 @@ Item {
             objectName: "statusBarIcons"
             anchors.right: parent.right
             anchors.rightMargin: Units.dp(16)
-            width: parent.width
+            width: parent.width - anchors.rightMargin
             height: parent.height
             orientation: ListView.Horizontal
             layoutDirection: Qt.RightToLeft

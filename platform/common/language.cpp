@@ -23,6 +23,8 @@ QStringList Language::supportedLanguages()
 
 void Language::initLanguage(QSettings &settings)
 {
+    const QString storedBefore = storedLanguage();
+    m_settings = &settings;
     QString chosen = QStringLiteral("en-US");
     if (settings.contains(settingsKey())) {
         const QString stored = settings.value(settingsKey()).toString().trimmed();
@@ -35,6 +37,36 @@ void Language::initLanguage(QSettings &settings)
         m_language = chosen;
         emit languageChanged();
     }
+    if (storedLanguage() != storedBefore)
+        emit storedLanguageChanged();
+}
+
+QString Language::storedLanguage() const
+{
+    if (!m_settings)
+        return QString();
+    const QString stored = m_settings->value(settingsKey()).toString().trimmed();
+    return supportedLanguages().contains(stored) ? stored : QString();
+}
+
+bool Language::setLanguage(const QString &language)
+{
+    if (!supportedLanguages().contains(language)) {
+        qDebug() << "Language::setLanguage() unsupported language" << language << "; nothing stored";
+        return false;
+    }
+    if (!m_settings) {
+        qDebug() << "Language::setLanguage() no configuration to store" << language << "in";
+        return false;
+    }
+    const QString before = storedLanguage();
+    m_settings->setValue(settingsKey(), language);
+    m_settings->sync();
+    if (m_settings->status() != QSettings::NoError)
+        qDebug() << "Language::setLanguage() cannot write" << m_settings->fileName();
+    if (language != before)
+        emit storedLanguageChanged();
+    return true;
 }
 
 QString Language::alternateChBRefColor() const

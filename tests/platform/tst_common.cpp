@@ -215,6 +215,66 @@ private slots:
         QCOMPARE(f.readAll(), content);
     }
 
+    // A choice is stored for the next start; the running language stays, an
+    // unsupported value or a configuration that is gone stores nothing, and
+    // the other keys of the file survive.
+    void languageChoiceIsStoredForTheNextStart()
+    {
+        const QString path = m_root.path() + "/language-choice.conf";
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        f.write("[General]\nhome_app_id=com.ostrelle.veltra.Home\nlanguage=fr-FR\n");
+        f.close();
+        Language &language = Language::instance();
+        {
+            QSettings settings(path, QSettings::IniFormat);
+            language.initLanguage(settings);
+            QCOMPARE(language.language(), QString("fr-FR"));
+            QCOMPARE(language.storedLanguage(), QString("fr-FR"));
+            QSignalSpy stored(&language, &Language::storedLanguageChanged);
+            QSignalSpy running(&language, &Language::languageChanged);
+
+            QVERIFY(language.setLanguage("zh-CN"));
+            QCOMPARE(language.storedLanguage(), QString("zh-CN"));
+            QCOMPARE(language.language(), QString("fr-FR"));
+            QCOMPARE(stored.count(), 1);
+            QCOMPARE(running.count(), 0);
+
+            for (const QString &bad : {QString("xx-YY"), QString(), QString("de_DE"), QString(" de-DE")})
+                QVERIFY2(!language.setLanguage(bad), qPrintable(bad));
+            QCOMPARE(language.storedLanguage(), QString("zh-CN"));
+            QCOMPARE(stored.count(), 1);
+        }
+        // The configuration ended with its scope: nothing to write into.
+        QCOMPARE(language.storedLanguage(), QString());
+        QVERIFY(!language.setLanguage("de-DE"));
+
+        QSettings reread(path, QSettings::IniFormat);
+        QCOMPARE(reread.value("language").toString(), QString("zh-CN"));
+        QCOMPARE(reread.value("home_app_id").toString(), QString("com.ostrelle.veltra.Home"));
+        language.initLanguage(reread);
+        QCOMPARE(language.language(), QString("zh-CN"));
+    }
+
+    // Every supported language can be chosen and is what the next start reads.
+    void everySupportedLanguageRoundTrips()
+    {
+        const QString path = m_root.path() + "/language-all.conf";
+        QFile::remove(path);
+        QSettings settings(path, QSettings::IniFormat);
+        Language &language = Language::instance();
+        language.initLanguage(settings);
+        QCOMPARE(language.storedLanguage(), QString());
+        QCOMPARE(Language::supportedLanguages().size(), 11);
+        for (const QString &code : Language::supportedLanguages()) {
+            QVERIFY2(language.setLanguage(code), qPrintable(code));
+            QSettings nextStart(path, QSettings::IniFormat);
+            language.initLanguage(nextStart);
+            QCOMPARE(language.language(), code);
+            language.initLanguage(settings);
+        }
+    }
+
     void setLanguageLoadsTheExactFile()
     {
         // A catalogue for one language only, made with the real tool chain's format.

@@ -2,13 +2,15 @@ import QtQuick 2.4
 import Material 0.2
 
 // A white card with a heading (icon and title) over a column of content;
-// children go into the column. The card is as high as its content.
+// children go into the column. The card is as high as its content unless
+// given a height; availableHeight is then what the column may fill.
 Rectangle {
     id: settingsCard
 
     property string iconName: ""
     property string title: ""
     default property alias content: contentColumn.data
+    readonly property real availableHeight: height - __headerHeight - __bottomPadding
 
     readonly property real __headerHeight: Units.dp(36)
     readonly property real __bottomPadding: Units.dp(8)

@@ -26,7 +26,7 @@ ShellFixture {
         gauge.launch(Harness.settingsId);
         var settings = waitForApp(root, Harness.settingsId);
         compare(root.pageStack.currentItem.title, "Einstellungen");
-        compare(Harness.find(settings.initialPage, "languageName").text, "Deutsch");
+        compare(Harness.find(settings.initialPage, "language_de-DE").selected, true);
         settings.launch(Harness.updatesId);
         var updates = waitForApp(root, Harness.updatesId);
         compare(Harness.find(updates.initialPage, "statusLabel").text, "Ihr Messgerät ist auf dem neuesten Stand");

@@ -32,13 +32,76 @@ ShellFixture {
         screenshot(root, "settings.png");
     }
 
-    function test_settingsShowTheLanguage() {
+    function init() {
+        // Nothing chosen for the next start: the running language stays stored.
+        verify(language.setLanguage(language.language));
+    }
+
+    function languageRow(page, code) {
+        var row = Harness.find(page, "language_" + code);
+        verify(row, "a row for " + code);
+        return row;
+    }
+
+    // Scrolls the language list to `code`'s row and taps it, as a user would.
+    function tapLanguage(page, code) {
+        var list = Harness.find(page, "languageList");
+        list.positionViewAtIndex(list.model.map(function(l) { return l.code; }).indexOf(code), ListView.Contain);
+        var row = languageRow(page, code);
+        tryVerify(function() {
+            var at = row.mapToItem(list, 0, 0);
+            return at.y >= 0 && at.y + row.height <= list.height;
+        }, 2000, code + " scrolled into view");
+        mouseClick(Harness.find(row, "tapArea"));
+    }
+
+    function test_settingsListEveryLanguageByItsOwnName() {
         var root = startShell();
         app(root, Harness.homeId).launch(Harness.settingsId);
         var settings = waitForApp(root, Harness.settingsId);
+        var page = settings.initialPage;
+        var list = Harness.find(page, "languageList");
+        compare(list.count, 11);
+        var expected = { "de-DE": "Deutsch", "en-BE": "English (Belgium)", "en-GB": "English (UK)",
+                         "en-US": "English (US)", "es-ES": "Español", "fr-FR": "Français", "it-IT": "Italiano",
+                         "nb-NO": "Norsk bokmål", "nl-NL": "Nederlands", "pt-BR": "Português (Brasil)",
+                         "zh-CN": "中文（简体）" };
+        // The list offers exactly the languages the device supports.
+        compare(list.model.map(function(l) { return l.code; }), language.supportedLanguages);
+        for (var code in expected) {
+            list.positionViewAtIndex(language.supportedLanguages.indexOf(code), ListView.Contain);
+            var row = languageRow(page, code);
+            compare(Harness.find(row, "languageName").text, expected[code], code);
+            compare(row.selected, code === "en-US", code);
+        }
+        compare(Harness.find(page, "nextStartNote").visible, false);
+        screenshot(root, "settings_languages.png");
+    }
+
+    function test_choosingALanguageStoresItForTheNextStart() {
+        var root = startShell();
+        app(root, Harness.homeId).launch(Harness.settingsId);
+        var settings = waitForApp(root, Harness.settingsId);
+        var page = settings.initialPage;
+        var note = Harness.find(page, "nextStartNote");
+        tapLanguage(page, "nb-NO");
+        compare(language.storedLanguage, "nb-NO");
+        // The running language and its texts stay until the next start.
         compare(language.language, "en-US");
-        compare(Harness.find(settings.initialPage, "languageName").text, "American English");
-        verify(Harness.find(settings.initialPage, "languageCode").text.indexOf("en-US") >= 0);
+        compare(page.title, "Settings");
+        verify(languageRow(page, "nb-NO").selected);
+        verify(!languageRow(page, "en-US").selected);
+        tryCompare(note, "visible", true);
+        compare(note.text, "Takes effect at the next start");
+        screenshot(root, "settings_language_chosen.png");
+
+        tapLanguage(page, "zh-CN");
+        compare(language.storedLanguage, "zh-CN");
+        // Back to the running language: nothing pending any more.
+        tapLanguage(page, "en-US");
+        compare(language.storedLanguage, "en-US");
+        tryCompare(note, "visible", false);
+        verify(languageRow(page, "en-US").selected);
     }
 
     function test_updatesListEveryAppWithItsVersion() {

@@ -32,6 +32,10 @@
         <translation>Sprache</translation>
     </message>
     <message>
+        <source>SETTINGS_LANGUAGE_NEXT_START</source>
+        <translation>Gilt ab dem nächsten Start</translation>
+    </message>
+    <message>
         <source>HOME_ACTION_NAME</source>
         <translation>Startseite</translation>
     </message>

@@ -32,6 +32,10 @@
         <translation>Language</translation>
     </message>
     <message>
+        <source>SETTINGS_LANGUAGE_NEXT_START</source>
+        <translation>Takes effect at the next start</translation>
+    </message>
+    <message>
         <source>HOME_ACTION_NAME</source>
         <translation>Home</translation>
     </message>

@@ -32,6 +32,10 @@
         <translation>Idioma</translation>
     </message>
     <message>
+        <source>SETTINGS_LANGUAGE_NEXT_START</source>
+        <translation>Se aplica en el próximo inicio</translation>
+    </message>
+    <message>
         <source>HOME_ACTION_NAME</source>
         <translation>Inicio</translation>
     </message>

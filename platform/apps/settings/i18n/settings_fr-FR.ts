@@ -32,6 +32,10 @@
         <translation>Langue</translation>
     </message>
     <message>
+        <source>SETTINGS_LANGUAGE_NEXT_START</source>
+        <translation>Appliqué au prochain démarrage</translation>
+    </message>
+    <message>
         <source>HOME_ACTION_NAME</source>
         <translation>Accueil</translation>
     </message>

@@ -32,6 +32,10 @@
         <translation>Lingua</translation>
     </message>
     <message>
+        <source>SETTINGS_LANGUAGE_NEXT_START</source>
+        <translation>Attiva al prossimo avvio</translation>
+    </message>
+    <message>
         <source>HOME_ACTION_NAME</source>
         <translation>Home</translation>
     </message>

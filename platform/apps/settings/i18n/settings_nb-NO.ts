@@ -32,6 +32,10 @@
         <translation>Språk</translation>
     </message>
     <message>
+        <source>SETTINGS_LANGUAGE_NEXT_START</source>
+        <translation>Gjelder fra neste oppstart</translation>
+    </message>
+    <message>
         <source>HOME_ACTION_NAME</source>
         <translation>Hjem</translation>
     </message>

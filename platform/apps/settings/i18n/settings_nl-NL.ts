@@ -32,6 +32,10 @@
         <translation>Taal</translation>
     </message>
     <message>
+        <source>SETTINGS_LANGUAGE_NEXT_START</source>
+        <translation>Geldt na de volgende start</translation>
+    </message>
+    <message>
         <source>HOME_ACTION_NAME</source>
         <translation>Start</translation>
     </message>

@@ -32,6 +32,10 @@
         <translation>Idioma</translation>
     </message>
     <message>
+        <source>SETTINGS_LANGUAGE_NEXT_START</source>
+        <translation>Vale a partir da próxima inicialização</translation>
+    </message>
+    <message>
         <source>HOME_ACTION_NAME</source>
         <translation>Início</translation>
     </message>

@@ -32,6 +32,10 @@
         <translation>语言</translation>
     </message>
     <message>
+        <source>SETTINGS_LANGUAGE_NEXT_START</source>
+        <translation>下次启动时生效</translation>
+    </message>
+    <message>
         <source>HOME_ACTION_NAME</source>
         <translation>主页</translation>
     </message>

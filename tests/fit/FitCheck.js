@@ -1,0 +1,98 @@
+.pragma library
+
+// Walks the visible item tree of a screen and names what does not fit: a text
+// wider than its box that neither elides nor wraps, a wrapped text taller
+// than its box, and an item that lies (partly) outside the screen. What a
+// clipping ancestor cuts off (a scrolled list, the wizard's large diagram)
+// is not on the screen and is left alone; the clipping item itself is checked.
+// Two boxes are not looked at, only what they hold: a flickable's content item
+// (its geometry follows the scrolling, not the screen) and the layers of a
+// Material shadow, whose soft edge spreads past its surface by design.
+
+var tolerance = 1;
+
+function __name(item) {
+    return item.objectName ? "\"" + item.objectName + "\"" : String(item).replace(/\(0x[0-9a-f]+\)/, "");
+}
+
+function __describe(item) {
+    var name = __name(item);
+    // The nearest named ancestor says where an unnamed item is.
+    for (var up = item.parent; !item.objectName && up; up = up.parent) {
+        if (up.objectName) {
+            name += " in \"" + up.objectName + "\"";
+            break;
+        }
+    }
+    if (typeof item.text === "string" && item.text !== "")
+        name += " text \"" + item.text.replace(/\n/g, "\\n") + "\"";
+    return name;
+}
+
+function __isText(item) {
+    return item.elide !== undefined && item.truncated !== undefined && item.contentWidth !== undefined
+            && item.wrapMode !== undefined;
+}
+
+function __checkText(item, problems) {
+    if (item.text === "" || item.width <= 0)
+        return;
+    var noWrap = item.wrapMode === 0; // Text.NoWrap
+    var noElide = item.elide === 3;   // Text.ElideNone
+    if (noWrap && noElide && item.contentWidth > item.width + tolerance) {
+        problems.push(__describe(item) + " is " + Math.ceil(item.contentWidth) + " wide in a box of "
+                      + Math.floor(item.width));
+    }
+    if (!noWrap && !item.truncated && item.height > 0 && item.contentHeight > item.height + tolerance) {
+        problems.push(__describe(item) + " wraps to " + Math.ceil(item.contentHeight) + " high in a box of "
+                      + Math.floor(item.height));
+    }
+}
+
+function __checkOnScreen(item, screen, problems) {
+    if (item.width <= 0 || item.height <= 0)
+        return;
+    var topLeft = item.mapToItem(screen, 0, 0);
+    var bottomRight = item.mapToItem(screen, item.width, item.height);
+    var left = Math.min(topLeft.x, bottomRight.x);
+    var right = Math.max(topLeft.x, bottomRight.x);
+    var top = Math.min(topLeft.y, bottomRight.y);
+    var bottom = Math.max(topLeft.y, bottomRight.y);
+    if (left < -tolerance || top < -tolerance || right > screen.width + tolerance
+            || bottom > screen.height + tolerance) {
+        problems.push(__describe(item) + " lies at " + Math.round(left) + "," + Math.round(top) + " to "
+                      + Math.round(right) + "," + Math.round(bottom) + ", outside the "
+                      + screen.width + " x " + screen.height + " screen");
+    }
+}
+
+function __isShadow(item) {
+    return item.elevation !== undefined && item.__blur !== undefined && item.__layerCount !== undefined;
+}
+
+function __walk(item, screen, clipped, problems, texts, boxFree) {
+    if (!item || !item.visible || item.opacity === 0)
+        return;
+    if (!clipped && !boxFree)
+        __checkOnScreen(item, screen, problems);
+    if (__isText(item)) {
+        __checkText(item, problems);
+        if (item.text !== "")
+            texts.push(item);
+    }
+    if (__isShadow(item))
+        return;
+    var content = item.contentItem !== undefined && item.contentX !== undefined ? item.contentItem : null;
+    var kids = item.children;
+    for (var i = 0; i < kids.length; ++i)
+        __walk(kids[i], screen, clipped || item.clip, problems, texts, kids[i] === content);
+}
+
+// The problems of everything visible below `screen` (the window's content
+// item), as readable lines; `texts`, when given, receives the visible text
+// items that were checked.
+function check(screen, texts) {
+    var problems = [];
+    __walk(screen, screen, false, problems, texts || []);
+    return problems;
+}
