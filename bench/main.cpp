@@ -1,0 +1,420 @@
+// veltra_bench: the shell's real start-up, its app switches, the tubing wizard
+// and the capture list, measured against a floor in the same run.
+//
+//   veltra_bench [--runs N] [--switches N] [--json FILE]
+//
+// Every measurement runs in a child process of its own (this program again,
+// with --probe), headless (offscreen platform, software scene graph, no update
+// delay) and with a private QML disk cache that the first, cold run fills.
+// Start-up figures are taken over N runs (default 10) after a warm-up, switches
+// over --switches app switches (default 100). It prints a table of medians with
+// their ranges, the floor and the ratio, and writes the same as JSON (default
+// bench-results.json in the working directory). It never judges a time.
+#include "benchprobes.h"
+#include "benchreport.h"
+
+#include <QCoreApplication>
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QThread>
+
+#include <cmath>
+#include <cstdio>
+#include <cstring>
+#include <functional>
+#include <map>
+
+namespace {
+
+const int kChildTimeoutMs = 180000;
+const QList<int> kAppCounts = {1, 6, 20, 50};
+const QString kHomeId = QStringLiteral("com.ostrelle.veltra.Home");
+
+using Runs = QVector<QJsonObject>;
+
+void progress(const QString &text)
+{
+    std::fprintf(stderr, "veltra_bench: %s\n", qPrintable(text));
+    std::fflush(stderr);
+}
+
+// Starts probes in child processes and collects their results.
+class Runner
+{
+public:
+    explicit Runner(const QString &workDir)
+        : m_workDir(workDir)
+    {
+        m_environment = QProcessEnvironment::systemEnvironment();
+        m_environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        m_environment.insert(QStringLiteral("QT_QUICK_BACKEND"), QStringLiteral("software"));
+        m_environment.insert(QStringLiteral("QT_QPA_UPDATE_IDLE_TIME"), QStringLiteral("0"));
+        m_environment.insert(QStringLiteral("QT_LOGGING_RULES"), QStringLiteral("qt.qpa.*=false"));
+        m_environment.insert(QStringLiteral("QML_DISK_CACHE_PATH"), workDir + QStringLiteral("/qmlcache"));
+        m_environment.remove(QStringLiteral("QML_DISABLE_DISK_CACHE"));
+        m_environment.remove(QStringLiteral("VELTRA_EDITION"));
+        const QString runtime = workDir + QStringLiteral("/runtime");
+        QDir().mkpath(runtime);
+        QFile::setPermissions(runtime, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        m_environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime);
+    }
+
+    // A simulated device root whose global configuration lists the apps of appsDir.
+    QString rootfs(const QString &name, const QString &appsDir)
+    {
+        const QString root = m_workDir + QStringLiteral("/rootfs-") + name;
+        QDir().mkpath(root + QStringLiteral("/opt/save_data"));
+        QSettings config(root + QStringLiteral("/opt/save_data/global.conf"), QSettings::IniFormat);
+        config.setValue(QStringLiteral("apps_dir"), appsDir);
+        config.setValue(QStringLiteral("startup_app_id"), kHomeId);
+        config.setValue(QStringLiteral("home_app_id"), kHomeId);
+        return root;
+    }
+
+    QJsonObject run(const QStringList &probe, const QString &rootfs = QString())
+    {
+        QProcess process;
+        QProcessEnvironment environment = m_environment;
+        environment.insert(QStringLiteral("VELTRA_ROOTFS"),
+                           rootfs.isEmpty() ? m_workDir + QStringLiteral("/rootfs-none") : rootfs);
+        process.setProcessEnvironment(environment);
+        process.setWorkingDirectory(QStringLiteral(VELTRA_STAGE_BIN_DIR));
+        process.setProcessChannelMode(QProcess::SeparateChannels);
+        process.start(QCoreApplication::applicationFilePath(), QStringList(QStringLiteral("--probe")) + probe);
+        process.waitForFinished(kChildTimeoutMs);
+        if (process.state() != QProcess::NotRunning) {
+            process.kill();
+            process.waitForFinished();
+        }
+        const QByteArray errors = process.readAllStandardError();
+        if (!errors.isEmpty())
+            std::fprintf(stderr, "%s", errors.constData());
+        for (const QByteArray &line : process.readAllStandardOutput().split('\n')) {
+            if (line.startsWith(bench::kResultPrefix)) {
+                QJsonObject result =
+                    QJsonDocument::fromJson(line.mid(int(std::strlen(bench::kResultPrefix)))).object();
+                if (result.contains(QStringLiteral("error")))
+                    progress(probe.join(QLatin1Char(' ')) + QStringLiteral(": ")
+                             + result.value(QStringLiteral("error")).toString());
+                return result;
+            }
+        }
+        progress(probe.join(QLatin1Char(' ')) + QStringLiteral(": no result (exit code %1)").arg(process.exitCode()));
+        return QJsonObject{{QStringLiteral("error"), QStringLiteral("no result")}};
+    }
+
+private:
+    QString m_workDir;
+    QProcessEnvironment m_environment;
+};
+
+// An apps directory with the home app and count - 1 benchmark apps.
+QString appsDirWith(const QString &workDir, int count)
+{
+    const QString dir = workDir + QStringLiteral("/apps-%1").arg(count);
+    QDir().mkpath(dir);
+    QFile::link(QStringLiteral(VELTRA_STAGE_APPS_DIR "/libhomeapp.so"), dir + QStringLiteral("/libhomeapp.so"));
+    for (int i = 1; i < count; ++i) {
+        const QString name = QStringLiteral("libbench_app_%1.so").arg(i, 2, 10, QLatin1Char('0'));
+        const QString source = QStringLiteral(VELTRA_BENCH_APPS_DIR "/") + name;
+        if (!QFile::exists(source))
+            progress(QStringLiteral("%1 is missing; build the target bench_apps").arg(source));
+        QFile::link(source, dir + QLatin1Char('/') + name);
+    }
+    return dir;
+}
+
+double numberAt(const QJsonObject &object, const QString &path)
+{
+    QJsonValue value = object;
+    for (const QString &key : path.split(QLatin1Char('.')))
+        value = value.toObject().value(key);
+    return value.isDouble() ? value.toDouble() : std::nan("");
+}
+
+// The value at `path` of every run that has it (negative values mark a figure
+// the run never reached).
+QVector<double> values(const Runs &runs, const QString &path)
+{
+    QVector<double> result;
+    for (const QJsonObject &run : runs) {
+        const double value = numberAt(run, path);
+        if (!std::isnan(value) && value >= 0)
+            result.append(value);
+    }
+    return result;
+}
+
+QVector<double> arrayValues(const QJsonObject &run, const QString &path)
+{
+    QJsonValue value = run;
+    for (const QString &key : path.split(QLatin1Char('.')))
+        value = value.toObject().value(key);
+    QVector<double> result;
+    for (const QJsonValue &v : value.toArray())
+        result.append(v.toDouble());
+    return result;
+}
+
+bench::Stats one(const QJsonObject &run, const QString &path)
+{
+    return bench::statsOf(values(Runs{run}, path));
+}
+
+bench::Stats sum(const Runs &runs, const QStringList &paths)
+{
+    double total = 0;
+    for (const QString &path : paths) {
+        for (double v : values(runs, path))
+            total += v;
+    }
+    return bench::statsOf({total});
+}
+
+int warningCount(const Runs &runs)
+{
+    int count = 0;
+    for (const QJsonObject &run : runs)
+        count += run.value(QStringLiteral("warnings")).toArray().size();
+    return count;
+}
+
+QString cpuModel()
+{
+    QFile cpuinfo(QStringLiteral("/proc/cpuinfo"));
+    if (cpuinfo.open(QIODevice::ReadOnly)) {
+        for (const QByteArray &line : cpuinfo.readAll().split('\n')) {
+            if (line.startsWith("model name"))
+                return QString::fromUtf8(line.mid(line.indexOf(':') + 1).trimmed());
+        }
+    }
+    return QStringLiteral("unknown");
+}
+
+int runBenchmark(int argc, char **argv)
+{
+    QCoreApplication app(argc, argv);
+    const QStringList arguments = app.arguments();
+    auto option = [&arguments](const QString &name, const QString &fallback) {
+        const int at = arguments.indexOf(name);
+        return at >= 0 && at + 1 < arguments.size() ? arguments.at(at + 1) : fallback;
+    };
+    const int runs = std::max(1, option(QStringLiteral("--runs"), QStringLiteral("10")).toInt());
+    const int switches = std::max(1, option(QStringLiteral("--switches"), QStringLiteral("100")).toInt());
+    const QString jsonPath = option(QStringLiteral("--json"), QStringLiteral("bench-results.json"));
+
+    QTemporaryDir workDir;
+    Runner runner(workDir.path());
+    const QString defaultRootfs = runner.rootfs(QStringLiteral("default"), QStringLiteral(VELTRA_STAGE_APPS_DIR));
+    std::map<int, QString> countRootfs;
+    for (int count : kAppCounts)
+        countRootfs[count] = runner.rootfs(QStringLiteral("apps-%1").arg(count), appsDirWith(workDir.path(), count));
+
+    const QString repeats = QString::number(runs);
+    const QStringList shellStart = {QStringLiteral("shell"), QStringLiteral("start"), repeats};
+    const QStringList controls1Start = {QStringLiteral("floor"), QStringLiteral("controls1"), QStringLiteral("start"),
+                                        repeats};
+    const QStringList windowStart = {QStringLiteral("floor"), QStringLiteral("window"), QStringLiteral("start"),
+                                     repeats};
+    const QStringList captureListStart = {QStringLiteral("capture-list"), QStringLiteral("start")};
+
+    // The first runs fill the empty QML disk cache: the cold start.
+    progress(QStringLiteral("cold start (empty QML disk cache)"));
+    const QJsonObject coldShell = runner.run(shellStart, defaultRootfs);
+    const QJsonObject coldFloor = runner.run(controls1Start);
+    runner.run(windowStart);
+    runner.run(captureListStart);
+
+    // Interleaved, so that a slow moment of the machine weighs on all alike.
+    Runs shell, controls1, bare, captureList;
+    for (int i = 0; i < runs; ++i) {
+        progress(QStringLiteral("start-up run %1 of %2").arg(i + 1).arg(runs));
+        controls1.append(runner.run(controls1Start));
+        bare.append(runner.run(windowStart));
+        shell.append(runner.run(shellStart, defaultRootfs));
+        captureList.append(runner.run(captureListStart));
+    }
+    std::map<int, Runs> byCount;
+    for (int i = 0; i <= runs; ++i) {
+        progress(QStringLiteral("start-up with 1, 6, 20 and 50 apps, run %1 of %2%3")
+                     .arg(i + 1).arg(runs + 1).arg(i == 0 ? QStringLiteral(" (warm-up)") : QString()));
+        for (int count : kAppCounts) {
+            const QJsonObject result = runner.run(shellStart, countRootfs[count]);
+            if (i > 0)
+                byCount[count].append(result);
+        }
+    }
+    progress(QStringLiteral("%1 app switches").arg(switches));
+    const QJsonObject shellSwitch =
+        runner.run({QStringLiteral("shell"), QStringLiteral("switch"), QString::number(switches)}, defaultRootfs);
+    const QJsonObject floorSwitch = runner.run(
+        {QStringLiteral("floor"), QStringLiteral("controls1"), QStringLiteral("switch"), QString::number(switches)});
+    progress(QStringLiteral("wizard, %1 rounds").arg(runs));
+    const QJsonObject wizard = runner.run({QStringLiteral("shell"), QStringLiteral("wizard"), repeats}, defaultRootfs);
+    progress(QStringLiteral("flicking through the lists"));
+    const QJsonObject captureFlick = runner.run({QStringLiteral("capture-list"), QStringLiteral("flick")});
+    const QJsonObject floorFlick =
+        runner.run({QStringLiteral("floor"), QStringLiteral("controls1"), QStringLiteral("flick"), repeats});
+
+    using bench::Comparison;
+    using bench::Row;
+    using bench::statsOf;
+    QVector<Row> rows;
+    const QString startup = QStringLiteral("Start-up, six default apps, Home first");
+    rows.append({startup, QStringLiteral("Start to first frame of the start-up app"), QStringLiteral("ms"),
+                 statsOf(values(shell, QStringLiteral("firstFrame"))),
+                 statsOf(values(controls1, QStringLiteral("firstFrame"))), Comparison::Ratio,
+                 QStringLiteral("<= 1.5x"), statsOf(values(bare, QStringLiteral("firstFrame")))});
+    rows.append({startup, QStringLiteral("Start to all apps loaded (floor: its first frame)"), QStringLiteral("ms"),
+                 statsOf(values(shell, QStringLiteral("allLoaded"))),
+                 statsOf(values(controls1, QStringLiteral("firstFrame"))), Comparison::Ratio,
+                 QStringLiteral("<= 2.5x"), {}});
+    rows.append({startup, QStringLiteral("Start to event loop (floor: window loaded)"), QStringLiteral("ms"),
+                 statsOf(values(shell, QStringLiteral("eventLoop"))),
+                 statsOf(values(controls1, QStringLiteral("loaded"))), Comparison::Ratio, QString(),
+                 statsOf(values(bare, QStringLiteral("loaded")))});
+    rows.append({startup, QStringLiteral("Peak memory (VmHWM) after all loaded"), QStringLiteral("MiB"),
+                 statsOf(values(shell, QStringLiteral("peakMemoryMb"))),
+                 statsOf(values(controls1, QStringLiteral("peakMemoryMb"))), Comparison::Difference,
+                 QStringLiteral("<= +25 MiB"), statsOf(values(bare, QStringLiteral("peakMemoryMb")))});
+    rows.append({startup, QStringLiteral("Cold QML cache: first frame (1 run)"), QStringLiteral("ms"),
+                 one(coldShell, QStringLiteral("firstFrame")), one(coldFloor, QStringLiteral("firstFrame")),
+                 Comparison::Ratio, QString(), {}});
+    rows.append({startup, QStringLiteral("Cold QML cache: all loaded (1 run)"), QStringLiteral("ms"),
+                 one(coldShell, QStringLiteral("allLoaded")), one(coldFloor, QStringLiteral("firstFrame")),
+                 Comparison::Ratio, QString(), {}});
+
+    const QString switching = QStringLiteral("Switching: action to the next frame");
+    rows.append({switching, QStringLiteral("App switch, %1 switches (floor: page replace)").arg(switches),
+                 QStringLiteral("ms"), statsOf(arrayValues(shellSwitch, QStringLiteral("switches.nextFrame"))),
+                 statsOf(arrayValues(floorSwitch, QStringLiteral("switches.nextFrame"))), Comparison::Ratio,
+                 QStringLiteral("< 3 ms"), {}});
+    rows.append({switching, QStringLiteral("App switch: frames that missed 60 Hz"), QStringLiteral("frames"),
+                 one(shellSwitch, QStringLiteral("switches.dropped")),
+                 one(floorSwitch, QStringLiteral("switches.dropped")), Comparison::None, QStringLiteral("0"), {}});
+    rows.append({switching, QStringLiteral("App switch: longest frame interval"), QStringLiteral("ms"),
+                 statsOf(arrayValues(shellSwitch, QStringLiteral("switches.longestInterval"))),
+                 statsOf(arrayValues(floorSwitch, QStringLiteral("switches.longestInterval"))), Comparison::Ratio,
+                 QString(), {}});
+    rows.append({switching, QStringLiteral("First visit of each app"), QStringLiteral("ms"),
+                 statsOf(arrayValues(shellSwitch, QStringLiteral("firstVisits.nextFrame"))), {}, Comparison::None,
+                 QString(), {}});
+    const bench::Stats floorPage = statsOf(arrayValues(floorSwitch, QStringLiteral("switches.nextFrame")));
+    rows.append({switching, QStringLiteral("Wizard: tile pick to the next page"), QStringLiteral("ms"),
+                 statsOf(arrayValues(wizard, QStringLiteral("tilePick.nextFrame"))), floorPage, Comparison::Ratio,
+                 QStringLiteral("< 3 ms"), {}});
+    rows.append({switching, QStringLiteral("Wizard: Go Back"), QStringLiteral("ms"),
+                 statsOf(arrayValues(wizard, QStringLiteral("goBack.nextFrame"))), floorPage, Comparison::Ratio,
+                 QStringLiteral("< 3 ms"), {}});
+    rows.append({switching, QStringLiteral("Home to the wizard's first page"), QStringLiteral("ms"),
+                 statsOf(arrayValues(wizard, QStringLiteral("homeToWizard.nextFrame"))), floorPage,
+                 Comparison::Ratio, QStringLiteral("< 3 ms"), {}});
+    rows.append({switching, QStringLiteral("Wizard: frames that missed 60 Hz"), QStringLiteral("frames"),
+                 sum(Runs{wizard}, {QStringLiteral("tilePick.dropped"), QStringLiteral("goBack.dropped"),
+                                    QStringLiteral("homeToWizard.dropped")}),
+                 {}, Comparison::None, QStringLiteral("0"), {}});
+
+    const QString capture = QStringLiteral("Capture list, 500 captures (floor: the Controls 1 list page)");
+    rows.append({capture, QStringLiteral("Creation of window, app and captures"), QStringLiteral("ms"),
+                 statsOf(values(captureList, QStringLiteral("open"))),
+                 statsOf(values(controls1, QStringLiteral("load"))), Comparison::Ratio, QString(), {}});
+    rows.append({capture, QStringLiteral("Creation to the first frame of its page"), QStringLiteral("ms"),
+                 statsOf(values(captureList, QStringLiteral("openToFirstFrame"))),
+                 statsOf(values(controls1, QStringLiteral("loadToFirstFrame"))), Comparison::Ratio, QString(), {}});
+    rows.append({capture, QStringLiteral("Flick through the list: frame cost, median"), QStringLiteral("ms"),
+                 one(captureFlick, QStringLiteral("flick.cost.median")),
+                 one(floorFlick, QStringLiteral("flick.cost.median")), Comparison::Ratio, QString(), {}});
+    rows.append({capture, QStringLiteral("Flick: frame cost, 95th percentile"), QStringLiteral("ms"),
+                 one(captureFlick, QStringLiteral("flick.cost.p95")),
+                 one(floorFlick, QStringLiteral("flick.cost.p95")), Comparison::Ratio, QString(), {}});
+    rows.append({capture, QStringLiteral("Flick: GUI thread busy per frame, 95th percentile"), QStringLiteral("ms"),
+                 one(captureFlick, QStringLiteral("flick.busy.p95")),
+                 one(floorFlick, QStringLiteral("flick.busy.p95")), Comparison::Ratio, QString(), {}});
+    rows.append({capture, QStringLiteral("Flick: frames that missed 60 Hz"), QStringLiteral("frames"),
+                 one(captureFlick, QStringLiteral("flick.dropped")), one(floorFlick, QStringLiteral("flick.dropped")),
+                 Comparison::None, QString(), {}});
+
+    const QString counts = QStringLiteral("Start-up by installed apps, Home and bench apps (floor: 1 app)");
+    const bench::Stats firstOne = statsOf(values(byCount[1], QStringLiteral("firstFrame")));
+    const bench::Stats allOne = statsOf(values(byCount[1], QStringLiteral("allLoaded")));
+    for (int count : kAppCounts) {
+        rows.append({counts, QStringLiteral("First frame, %1 app%2").arg(count).arg(count == 1 ? "" : "s"), QStringLiteral("ms"),
+                     statsOf(values(byCount[count], QStringLiteral("firstFrame"))), firstOne, Comparison::Ratio,
+                     count == 50 ? QStringLiteral("<= 1.10x") : QString(), {}});
+    }
+    for (int count : kAppCounts) {
+        rows.append({counts, QStringLiteral("All loaded, %1 app%2").arg(count).arg(count == 1 ? "" : "s"), QStringLiteral("ms"),
+                     statsOf(values(byCount[count], QStringLiteral("allLoaded"))), allOne, Comparison::Ratio,
+                     count == 50 ? QStringLiteral("linear") : QString(), {}});
+    }
+    for (int i = 1; i < kAppCounts.size(); ++i) {
+        const int from = kAppCounts[i - 1];
+        const int to = kAppCounts[i];
+        const double growth = (statsOf(values(byCount[to], QStringLiteral("allLoaded"))).median
+                               - statsOf(values(byCount[from], QStringLiteral("allLoaded"))).median)
+                              / (to - from);
+        rows.append({counts, QStringLiteral("All loaded, per added app from %1 to %2").arg(from).arg(to),
+                     QStringLiteral("ms/app"), statsOf({growth}), {}, Comparison::None, QString(), {}});
+    }
+    Runs allShellRuns = shell;
+    allShellRuns << shellSwitch << wizard;
+    for (const auto &entry : byCount)
+        allShellRuns << entry.second;
+    rows.append({QStringLiteral("Checks"), QStringLiteral("Warnings in the log, all shell runs"),
+                 QStringLiteral("lines"), statsOf({double(warningCount(allShellRuns))}),
+                 statsOf({double(warningCount(controls1 + bare))}), Comparison::None, QStringLiteral("0"), {}});
+
+    const QString date = QDateTime::currentDateTime().toString(Qt::ISODate);
+    const QString machine = QStringLiteral("%1 CPUs, %2").arg(QThread::idealThreadCount()).arg(cpuModel());
+    const QString header =
+        QStringLiteral("Veltra shell benchmark, %1, %2, Qt %3, offscreen/software, %4 runs after a warm-up;\n"
+                       "median [min-max]; times from the start of main().\n")
+            .arg(date, machine, QString::fromLatin1(qVersion()))
+            .arg(runs);
+    std::printf("\n%s\n%s", qPrintable(header), qPrintable(bench::tableText(rows)));
+
+    QJsonArray rowArray;
+    for (const Row &row : rows)
+        rowArray.append(bench::rowJson(row));
+    const QJsonObject json{{QStringLiteral("date"), date},
+                           {QStringLiteral("machine"), machine},
+                           {QStringLiteral("qt"), QString::fromLatin1(qVersion())},
+                           {QStringLiteral("runs"), runs},
+                           {QStringLiteral("switches"), switches},
+                           {QStringLiteral("rows"), rowArray}};
+    QFile file(jsonPath);
+    if (file.open(QIODevice::WriteOnly)) {
+        file.write(QJsonDocument(json).toJson());
+        std::printf("\nveltra_bench: results written to %s\n", qPrintable(QFileInfo(file).absoluteFilePath()));
+    } else {
+        progress(QStringLiteral("cannot write %1").arg(jsonPath));
+    }
+    return 0;
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    if (argc >= 3 && std::strcmp(argv[1], "--probe") == 0) {
+        bench::startClock();
+        const QString probe = QString::fromLocal8Bit(argv[2]);
+        auto arg = [argc, argv](int i) { return i < argc ? QString::fromLocal8Bit(argv[i]) : QString(); };
+        if (probe == QLatin1String("shell"))
+            return bench::runShellProbe(argc, argv, arg(3), arg(4).toInt());
+        if (probe == QLatin1String("floor"))
+            return bench::runFloorProbe(argc, argv, arg(3), arg(4), arg(5).toInt());
+        if (probe == QLatin1String("capture-list"))
+            return bench::runCaptureListProbe(argc, argv, arg(3));
+        std::fprintf(stderr, "veltra_bench: unknown probe %s\n", argv[2]);
+        return 2;
+    }
+    return runBenchmark(argc, argv);
+}
