@@ -33,6 +33,17 @@ const BuiltInTitle kBuiltInTitles[] = {
 
 const QString kTranslationDir = QStringLiteral(":/i18n");
 
+// Badge keys lie at the top level of the badge file. The settings class takes
+// "/" as a group separator and drops leading, trailing and doubled ones, so an
+// identifier holding one would land in a group or on another app's key
+// ("/com.ostrelle.veltra.Home" is "com.ostrelle.veltra.Home"). Every other
+// character, the backslash, "=", "[", spaces and non-ASCII text among them, is escaped by
+// the settings class and comes back unchanged.
+bool isBadgeKey(const QString &appId)
+{
+    return !appId.isEmpty() && !appId.contains(QLatin1Char('/'));
+}
+
 } // namespace
 
 AppManager::AppManager(const QString &appsDir, const QString &appFilter, QObject *parent)
@@ -85,10 +96,19 @@ bool AppManager::acceptPlugin(const QString &filePath)
         qDebug() << "AppManager::discover() skipped" << filePath << ": not an app plug-in";
         return false;
     }
-    QJsonObject record = loader->metaData().value(QStringLiteral("MetaData")).toObject();
+    const QJsonValue metaData = loader->metaData().value(QStringLiteral("MetaData"));
+    if (!metaData.isObject()) {
+        qDebug() << "AppManager::discover() skipped" << filePath << ": its metadata has no \"MetaData\" record";
+        return false;
+    }
+    QJsonObject record = metaData.toObject();
     const QJsonValue id = record.value(QStringLiteral("id"));
-    if (record.value(QStringLiteral("type")).toString() != QLatin1String(kAppInterfaceId)
-        || id.toString() == QLatin1String(kExcludedAppId))
+    if (record.value(QStringLiteral("type")).toString() != QLatin1String(kAppInterfaceId)) {
+        qDebug() << "AppManager::discover() skipped" << filePath << ": its record's \"type\" is not"
+                 << kAppInterfaceId;
+        return false;
+    }
+    if (id.toString() == QLatin1String(kExcludedAppId))
         return false;
     if (!id.isString() || id.toString().isEmpty()) {
         // An app without an identifier could never be shown or launched.
@@ -145,6 +165,8 @@ QVariant AppManager::badgesText() const
 
 QString AppManager::getBadgeText(const QString &appId) const
 {
+    if (!isBadgeKey(appId))
+        return QString();
     return badgeSettings->value(appId, QString()).toString();
 }
 
@@ -152,6 +174,10 @@ void AppManager::setBadgeText(const QString &appId, const QString &badgeText)
 {
     if (appId.isEmpty()) {
         qDebug() << "AppManager::setBadgeText() refused a badge without an app identifier";
+        return;
+    }
+    if (!isBadgeKey(appId)) {
+        qDebug() << "AppManager::setBadgeText() refused the app identifier" << appId << ": it holds a \"/\"";
         return;
     }
     if (badgeSettings->value(appId, QString()).toString() == badgeText)
@@ -162,6 +188,10 @@ void AppManager::setBadgeText(const QString &appId, const QString &badgeText)
 
 void AppManager::removeBadge(const QString &appId)
 {
+    if (!isBadgeKey(appId)) {
+        qDebug() << "AppManager::removeBadge() refused the app identifier" << appId;
+        return;
+    }
     if (!badgeSettings->contains(appId))
         return;
     badgeSettings->remove(appId);

@@ -10,6 +10,7 @@
 #include <QDir>
 #include <QFile>
 #include <QQmlContext>
+#include <QRegularExpression>
 #include <QQmlEngine>
 #include <QQmlExpression>
 #include <QSettings>
@@ -275,6 +276,62 @@ private slots:
         AppManager restarted(m_apps->path(), QString());
         QCOMPARE(restarted.getBadgeText("com.ostrelle.veltra.Gauge"), QString("2 new"));
         QCOMPARE(restarted.badgesText().toMap().size(), 2);
+    }
+
+    // Awkward identifiers and texts either come back unchanged after a restart or
+    // are refused with a log line; the badges around them never change.
+    void awkwardBadgeKeysRoundTripOrAreRefused_data()
+    {
+        QTest::addColumn<QString>("appId");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("stored");
+        const QString big(10 * 1024, QChar(0x263A));
+        QTest::newRow("slash inside") << "com.ostrelle/veltra.Home" << "x" << false;
+        QTest::newRow("leading slash names another app") << "/com.ostrelle.veltra.Home" << "x" << false;
+        QTest::newRow("trailing slash names another app") << "com.ostrelle.veltra.Home/" << "x" << false;
+        QTest::newRow("slash alone") << "/" << "x" << false;
+        QTest::newRow("empty") << "" << "x" << false;
+        QTest::newRow("equals") << "com.a=b" << "=1=" << true;
+        QTest::newRow("bracket") << "[General]" << "[x]" << true;
+        QTest::newRow("General") << "General" << "g" << true;
+        QTest::newRow("spaces") << "  com a  " << "  two  words " << true;
+        QTest::newRow("backslash") << "com\\a" << "c:\\x" << true;
+        QTest::newRow("non-ASCII") << QString::fromUtf8("com.zürich.测试") << QString::fromUtf8("Grüße 测") << true;
+        QTest::newRow("semicolon and hash") << ";#com" << ";# not a comment" << true;
+        QTest::newRow("newline") << "a\nb" << "line\nbreak" << true;
+        QTest::newRow("10 kB text") << "com.ostrelle.veltra.Big" << big << true;
+    }
+    void awkwardBadgeKeysRoundTripOrAreRefused()
+    {
+        QFETCH(QString, appId);
+        QFETCH(QString, text);
+        QFETCH(bool, stored);
+        const QVariantMap others{{"com.ostrelle.veltra.Home", "3"}, {"com.ostrelle.veltra.Gauge", "new"}};
+        {
+            AppManager manager(m_apps->path(), QString());
+            for (auto it = others.cbegin(); it != others.cend(); ++it)
+                manager.setBadgeText(it.key(), it.value().toString());
+            veltra::test::clearCapturedLog();
+            QSignalSpy changed(&manager, &AppManager::badgesTextChanged);
+            manager.setBadgeText(appId, text);
+            QCOMPARE(changed.count(), stored ? 1 : 0);
+            if (!stored) {
+                QVERIFY(!veltra::test::capturedLog().filter("AppManager::setBadgeText() refused").isEmpty());
+                // Removing through the same identifier touches nobody else's badge either.
+                manager.removeBadge(appId);
+                QCOMPARE(manager.getBadgeText(appId), QString());
+            }
+        }
+        AppManager restarted(m_apps->path(), QString());
+        QVariantMap expected = others;
+        if (stored)
+            expected.insert(appId, text);
+        QCOMPARE(restarted.badgesText().toMap(), expected);
+        if (stored)
+            QCOMPARE(restarted.getBadgeText(appId), text);
+        // Nothing but top-level keys in the file.
+        QVERIFY2(!badgeFileText().contains(QRegularExpression("^\\[(?!General\\])", QRegularExpression::MultilineOption)),
+                 qPrintable(badgeFileText()));
     }
 
     void unwritableBadgeFileKeepsBadgesInMemory()

@@ -6,7 +6,9 @@
 #include "simulateddevice.h"
 #include "warningguard.h"
 
+#include <QDir>
 #include <QFile>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
@@ -122,6 +124,45 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(watch.powerOffStarts(), 2, veltra::test::timeout(4000));
         QTRY_COMPARE(commandStarts(), 2);
         QVERIFY(root.property("autoOffWarning").toBool());
+    }
+
+    // The watch runs exactly the program it was handed: no shell, no arguments,
+    // no search for another "poweroff". A name with a space and shell syntax in it
+    // would split or run the second half if a shell were involved.
+    void startsExactlyTheCommandItWasGiven()
+    {
+        QTemporaryDir dir;
+        const QString program = dir.path() + "/power off;touch injected";
+        const QString record = dir.path() + "/argv.log";
+        QFile script(program);
+        QVERIFY(script.open(QIODevice::WriteOnly));
+        script.write(QString("#!/bin/sh\nprintf '%s|%s\\n' \"$0\" \"$#\" >> '%1'\n").arg(record).toUtf8());
+        script.close();
+        QVERIFY(script.setPermissions(script.permissions() | QFileDevice::ExeOwner));
+
+        setDevice(true, 0);
+        QObject root;
+        AutoOffWatch watch(&root, program);
+        watch.tick();
+        QTRY_VERIFY_WITH_TIMEOUT(QFileInfo(record).size() > 0, veltra::test::timeout(5000));
+        QFile log(record);
+        QVERIFY(log.open(QIODevice::ReadOnly));
+        QCOMPARE(QString::fromUtf8(log.readAll()), program + "|0\n");
+        QVERIFY(!QFileInfo::exists(dir.path() + "/injected"));
+        QVERIFY(!QFileInfo::exists(QDir::currentPath() + "/injected"));
+    }
+
+    // A power-off program that does not exist is tried again on the next tick
+    // and leaves nothing running behind.
+    void missingProgramIsRetriedWithoutHarm()
+    {
+        setDevice(true, 0);
+        QObject root;
+        AutoOffWatch watch(&root, m_dir.path() + "/no-such-poweroff");
+        watch.tick();
+        watch.tick();
+        QCOMPARE(watch.powerOffStarts(), 2);
+        QTRY_COMPARE(watch.findChildren<QProcess *>().size(), 0);
     }
 
     void activityClearsTheWarningAtTheNextTick()

@@ -1,0 +1,15 @@
+#!/usr/bin/env bash
+# Builds the tree with AddressSanitizer and UndefinedBehaviorSanitizer into
+# build-asan/ (same Debian packages as scripts/test.sh) and runs every test
+# headless with leak checking on. Any sanitizer report fails the test that
+# produced it. Extra arguments go to ctest.
+set -euo pipefail
+top=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+build="${VELTRA_ASAN_BUILD_DIR:-$top/build-asan}"
+# The packages (and build/, a no-op after scripts/test.sh).
+"$top/scripts/setup.sh"
+cmake -S "$top" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVELTRA_SANITIZE=ON
+cmake --build "$build" -j "$(nproc)"
+export QT_QPA_PLATFORM=offscreen QT_QUICK_BACKEND=software
+cd "$build"
+ctest --output-on-failure -j "$(nproc)" -LE bench "$@"
