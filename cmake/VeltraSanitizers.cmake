@@ -17,7 +17,7 @@ if(VELTRA_SANITIZE)
 
     set(VELTRA_SANITIZER_DIR ${CMAKE_CURRENT_LIST_DIR}/sanitizers)
     list(APPEND VELTRA_TEST_ENV
-        "ASAN_OPTIONS=detect_leaks=1:abort_on_error=0:halt_on_error=1:exitcode=23:detect_stack_use_after_return=0:strict_string_checks=0:check_initialization_order=1"
+        "ASAN_OPTIONS=detect_leaks=1:abort_on_error=0:halt_on_error=1:exitcode=23:detect_stack_use_after_return=0:strict_string_checks=0:check_initialization_order=1:fast_unwind_on_malloc=0:malloc_context_size=20"
         "LSAN_OPTIONS=suppressions=${VELTRA_SANITIZER_DIR}/lsan.supp:print_suppressions=0:exitcode=23"
         "UBSAN_OPTIONS=suppressions=${VELTRA_SANITIZER_DIR}/ubsan.supp:print_stacktrace=1:halt_on_error=1:exitcode=23")
     message(STATUS "Veltra: AddressSanitizer and UndefinedBehaviorSanitizer on")

@@ -13,6 +13,9 @@
 #include <QFileInfo>
 #include <QPluginLoader>
 #include <QSettings>
+#include <QTemporaryFile>
+
+#include <cstdio>
 
 namespace {
 
@@ -51,20 +54,88 @@ AppManager::AppManager(const QString &appsDir, const QString &appFilter, QObject
     , appsDir(appsDir)
     , appFilter(appFilter)
 {
-    const QString badgePath = veltra::rootfs(QStringLiteral("/opt/save_data/badges.conf"));
+    badgePath = veltra::rootfs(QStringLiteral("/opt/save_data/badges.conf"));
     const QString badgeDir = QFileInfo(badgePath).absolutePath();
     if (!QFileInfo::exists(badgeDir) && !QDir().mkpath(badgeDir))
         qDebug() << "AppManager::AppManager() cannot create" << badgeDir << "; badges stay in memory";
-    // Kept for the rest of the process, like the loaded plug-ins.
-    badgeSettings = new QSettings(badgePath, QSettings::IniFormat);
+    {
+        const QSettings stored(badgePath, QSettings::IniFormat);
+        const QStringList keys = stored.allKeys();
+        for (const QString &key : keys)
+            badges.insert(key, stored.value(key).toString());
+    }
     discover();
 }
 
 AppManager::~AppManager()
 {
-    // The badge store outlives the manager; write what is pending now, so a
-    // change made right before the event loop ended is not lost.
-    badgeSettings->sync();
+    // A change that could not be written (a full file system) gets one more try.
+    if (badgesUnsaved)
+        saveBadges();
+}
+
+// The settings class writes its file through a save file that, when the file
+// system fills up while it flushes, still renames the cut-off file into place.
+// So the badges are written under a fresh temporary name in the same
+// directory, read back under another fresh name (one the settings class has no
+// cached copy of, so it reads the disk) and compared; only a complete file
+// replaces badges.conf, by an atomic rename. Otherwise badges.conf stays as it
+// was and the badges stay in memory.
+bool AppManager::saveBadges()
+{
+    const QFileInfo target(badgePath);
+    if (target.exists() && !target.isWritable()) {
+        qDebug() << "AppManager:" << badgePath << "is read-only; the badges stay in memory";
+        badgesUnsaved = true;
+        return false;
+    }
+    QTemporaryFile reserved(target.absolutePath() + QStringLiteral("/.badges.conf.XXXXXX"));
+    if (!reserved.open()) {
+        qDebug() << "AppManager: cannot write the badges to" << target.absolutePath() << ":"
+                 << reserved.errorString() << "; they stay in memory";
+        badgesUnsaved = true;
+        return false;
+    }
+    reserved.setAutoRemove(false);
+    const QString written = reserved.fileName();
+    const QString checked = written + QStringLiteral(".check");
+    reserved.close();
+    auto fail = [&](const char *why) {
+        QFile::remove(written);
+        QFile::remove(checked);
+        qDebug() << "AppManager: the badges were not saved (" << why << "); badges.conf is unchanged and the"
+                 << "badges stay in memory";
+        badgesUnsaved = true;
+        return false;
+    };
+    {
+        QSettings out(written, QSettings::IniFormat);
+        for (auto it = badges.cbegin(); it != badges.cend(); ++it)
+            out.setValue(it.key(), it.value());
+        out.sync();
+        if (out.status() != QSettings::NoError)
+            return fail("writing failed");
+    }
+    if (::rename(QFile::encodeName(written).constData(), QFile::encodeName(checked).constData()) != 0)
+        return fail("the written file could not be renamed");
+    {
+        const QSettings in(checked, QSettings::IniFormat);
+        QVariantMap readBack;
+        const QStringList keys = in.allKeys();
+        for (const QString &key : keys)
+            readBack.insert(key, in.value(key).toString());
+        if (in.status() != QSettings::NoError || readBack != badges)
+            return fail("the written file is incomplete, the file system may be full");
+    }
+    // The permissions the badge file had, or the usual ones for a new file.
+    const QFileDevice::Permissions permissions = target.exists() && target.isFile() && !target.isSymLink()
+        ? QFile::permissions(badgePath)
+        : QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup | QFileDevice::ReadOther;
+    QFile::setPermissions(checked, permissions);
+    if (::rename(QFile::encodeName(checked).constData(), QFile::encodeName(badgePath).constData()) != 0)
+        return fail("badges.conf could not be replaced");
+    badgesUnsaved = false;
+    return true;
 }
 
 void AppManager::discover()
@@ -156,10 +227,6 @@ QVariant AppManager::appMetadataList() const
 
 QVariant AppManager::badgesText() const
 {
-    QVariantMap badges;
-    const QStringList keys = badgeSettings->allKeys();
-    for (const QString &key : keys)
-        badges.insert(key, badgeSettings->value(key).toString());
     return badges;
 }
 
@@ -167,7 +234,7 @@ QString AppManager::getBadgeText(const QString &appId) const
 {
     if (!isBadgeKey(appId))
         return QString();
-    return badgeSettings->value(appId, QString()).toString();
+    return badges.value(appId).toString();
 }
 
 void AppManager::setBadgeText(const QString &appId, const QString &badgeText)
@@ -180,9 +247,10 @@ void AppManager::setBadgeText(const QString &appId, const QString &badgeText)
         qDebug() << "AppManager::setBadgeText() refused the app identifier" << appId << ": it holds a \"/\"";
         return;
     }
-    if (badgeSettings->value(appId, QString()).toString() == badgeText)
+    if (badges.value(appId).toString() == badgeText)
         return;
-    badgeSettings->setValue(appId, badgeText);
+    badges.insert(appId, badgeText);
+    saveBadges();
     emit badgesTextChanged();
 }
 
@@ -192,9 +260,10 @@ void AppManager::removeBadge(const QString &appId)
         qDebug() << "AppManager::removeBadge() refused the app identifier" << appId;
         return;
     }
-    if (!badgeSettings->contains(appId))
+    if (!badges.contains(appId))
         return;
-    badgeSettings->remove(appId);
+    badges.remove(appId);
+    saveBadges();
     emit badgesTextChanged();
 }
 

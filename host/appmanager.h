@@ -7,8 +7,6 @@
 #include <QTranslator>
 #include <QVariant>
 
-class QSettings;
-
 // The host's catalogue of apps. Construction finds the app plug-ins in the apps
 // directory, lets each accepted app register its types and install its
 // translation, and keeps one metadata record per app; the list is fixed from
@@ -42,10 +40,16 @@ private:
     void discover();
     bool acceptPlugin(const QString &filePath);
     static QString builtInTitle(const QString &name, const QString &title);
+    bool saveBadges();
 
     QString appsDir;
     QString appFilter;
     QHash<QString, QJsonObject> appMetadata;
     QTranslator sharedTranslator;
-    QSettings *badgeSettings = nullptr;
+    // The badge file's path and its badges with this run's changes. Every
+    // change is written at once through a checked temporary file; one that
+    // could not be written is tried again with the next change and at the end.
+    QString badgePath;
+    QVariantMap badges;
+    bool badgesUnsaved = false;
 };

@@ -42,8 +42,9 @@ int run(int &argc, char **argv, const StartupOptions &options)
     TerminationHandler terminationHandler;
     // 5. The com.zel module.
     registerZelTypes();
-    // 6. Every input event counts as activity. Lives until the process ends.
-    app->installEventFilter(new AutoOffEventFilter(nullptr));
+    // 6. Every input event counts as activity. Owned by the application, so it
+    // lives as long as there is input to see.
+    app->installEventFilter(new AutoOffEventFilter(app.get()));
     // 7.-9. The global configuration.
     std::unique_ptr<QSettings> settings = GlobalConfig::open();
     GlobalConfig::writeDefaults(*settings);

@@ -8,8 +8,14 @@ top=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 build="${VELTRA_ASAN_BUILD_DIR:-$top/build-asan}"
 # The packages (and build/, a no-op after scripts/test.sh).
 "$top/scripts/setup.sh"
+start=$SECONDS
 cmake -S "$top" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVELTRA_SANITIZE=ON
 cmake --build "$build" -j "$(nproc)"
+echo "test-sanitizers: the sanitizer build took $((SECONDS - start)) s"
 export QT_QPA_PLATFORM=offscreen QT_QUICK_BACKEND=software
 cd "$build"
-ctest --output-on-failure -j "$(nproc)" -LE bench "$@"
+start=$SECONDS
+status=0
+ctest --output-on-failure -j "$(nproc)" -LE bench "$@" || status=$?
+echo "test-sanitizers: the tests under the sanitizers took $((SECONDS - start)) s"
+exit "$status"

@@ -23,6 +23,10 @@ ApplicationWindow {
     property int __snackbarDefaultDuration: 2000
     property var locale: Qt.locale()
     property var __launchParams: []
+    // True while a switch runs the lifecycle handlers: a launch asked for from
+    // one of them is refused, so that an app relaunching itself or another app
+    // on resume cannot recurse without end.
+    property bool __switching: false
 
     flags: __desktopEdition ? (Qt.MSWindowsFixedSizeDialogHint | Qt.FramelessWindowHint) : -2013204479
     color: __desktopEdition ? "transparent" : "#ffffff"
@@ -75,6 +79,10 @@ ApplicationWindow {
         console.log("VeltraApp.launchApp() " + appId);
         if (__singleAppMode)
             return;
+        if (__switching) {
+            console.log("VeltraRootApp.launchApp(): " + appId + " asked for during a switch; refused");
+            return;
+        }
         if (!__isListed(appId)) {
             console.log("VeltraRootApp.launchApp(): no listed app has the id " + appId + "; nothing switched");
             return;
@@ -92,7 +100,12 @@ ApplicationWindow {
                 __launchParams = waiting;
             }
         }
-        __currAppId = appId;
+        __switching = true;
+        try {
+            __currAppId = appId;
+        } finally {
+            __switching = false;
+        }
     }
 
     function __setCurrApp(app) {

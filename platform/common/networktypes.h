@@ -48,10 +48,16 @@ public:
 
     E fromString(const QString &name, bool *ok = nullptr) const
     {
-        const E value = m_names.key(name, E(-1));
+        for (auto it = m_names.cbegin(); it != m_names.cend(); ++it) {
+            if (it.value() == name) {
+                if (ok)
+                    *ok = true;
+                return it.key();
+            }
+        }
         if (ok)
-            *ok = value != E(-1);
-        return value == E(-1) ? E(0) : value;
+            *ok = false;
+        return E(0);
     }
 
     const QMap<E, QString> &names() const { return m_names; }

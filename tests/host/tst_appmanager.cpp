@@ -334,6 +334,38 @@ private slots:
                  qPrintable(badgeFileText()));
     }
 
+    // Each change is on disk at once, through a temporary file that does not
+    // stay behind; a badge file that is a link to a file outside the saved data
+    // is replaced by a file of its own, and the outside file is left alone.
+    void badgeChangesAreWrittenWholeAndInPlace()
+    {
+        const QString saveData = m_root->path() + "/opt/save_data";
+        QVERIFY(QDir().mkpath(saveData));
+        QTemporaryDir outside;
+        const QString outsideFile = outside.path() + "/report.conf";
+        QFile report(outsideFile);
+        QVERIFY(report.open(QIODevice::WriteOnly));
+        report.write("[General]\nkept=1\n");
+        report.close();
+        QVERIFY(QFile::link(outsideFile, saveData + "/badges.conf"));
+
+        AppManager manager(m_apps->path(), QString());
+        QCOMPARE(manager.getBadgeText("kept"), QString("1"));
+        manager.setBadgeText("com.ostrelle.veltra.Home", "4");
+        QVERIFY2(badgeFileText().contains("com.ostrelle.veltra.Home=4"), qPrintable(badgeFileText()));
+        QVERIFY(!QFileInfo(saveData + "/badges.conf").isSymLink());
+        QCOMPARE(QDir(saveData).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+                 QStringList({"badges.conf"}));
+        QVERIFY(report.open(QIODevice::ReadOnly));
+        QCOMPARE(report.readAll(), QByteArray("[General]\nkept=1\n"));
+        report.close();
+
+        manager.removeBadge("com.ostrelle.veltra.Home");
+        QVERIFY2(!badgeFileText().contains("com.ostrelle.veltra.Home"), qPrintable(badgeFileText()));
+        AppManager restarted(m_apps->path(), QString());
+        QCOMPARE(restarted.badgesText().toMap(), QVariantMap({{"kept", "1"}}));
+    }
+
     void unwritableBadgeFileKeepsBadgesInMemory()
     {
         // "opt" is a file: the saved-data directory cannot exist.

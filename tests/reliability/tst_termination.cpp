@@ -25,8 +25,10 @@ private:
     bool waitForLog(QProcess &process, const QString &text)
     {
         QDeadlineTimer deadline(veltra::test::timeout(30000));
-        while (!m_log.contains(text) && !deadline.hasExpired() && process.state() == QProcess::Running)
+        while (!m_log.contains(text) && !deadline.hasExpired() && process.state() == QProcess::Running) {
             process.waitForReadyRead(50);
+            m_log += process.readAll();
+        }
         m_log += process.readAll();
         return m_log.contains(text);
     }
