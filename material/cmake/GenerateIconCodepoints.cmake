@@ -1,8 +1,10 @@
-# Writes the icon name tables of the Material library as a JavaScript library.
+# Writes the icon name tables of the Material library as a C++ source file
+# (two constant arrays that iconcodepoints.cpp looks names up in, so no
+# script with thousands of names is compiled when the first Icon loads).
 # Run with cmake -P at build time:
 #   -DMATERIAL_ICONS_CSS=<material-design-icons.css> (Google's Material Icons)
 #   -DFONT_AWESOME_CSS=<font-awesome.css>            (Font Awesome 4)
-#   -DOUTPUT=<file.js>
+#   -DOUTPUT=<file.inc>
 # Names come from the packages' style sheets, so the tables always match the
 # font files that the build copies into the resources.
 
@@ -18,7 +20,7 @@ function(read_material_icons css out_var)
         list(GET pair 0 name)
         list(GET pair 1 code)
         string(REGEX REPLACE "^_([0-9])" "\\1" name "${name}")
-        string(APPEND entries "    \"${name}\": 0x${code},\n")
+        string(APPEND entries "    { \"${name}\", 0x${code} },\n")
     endforeach()
     list(LENGTH rules count)
     set(${out_var} "${entries}" PARENT_SCOPE)
@@ -36,7 +38,7 @@ function(read_font_awesome css out_var)
         string(REGEX MATCHALL "\\.fa-[a-z0-9-]+:before" selectors "${rule}")
         foreach(sel IN LISTS selectors)
             string(REGEX REPLACE "^\\.fa-([a-z0-9-]+):before$" "\\1" name "${sel}")
-            string(APPEND entries "    \"${name}\": 0x${code},\n")
+            string(APPEND entries "    { \"${name}\", 0x${code} },\n")
             math(EXPR count "${count} + 1")
         endforeach()
     endforeach()
@@ -57,11 +59,10 @@ if(material_COUNT LESS 100 OR awesome_COUNT LESS 100)
         "(${material_COUNT} from ${MATERIAL_ICONS_CSS}, ${awesome_COUNT} from ${FONT_AWESOME_CSS})")
 endif()
 
-set(js ".pragma library\n")
-string(APPEND js "// Generated at build time by GenerateIconCodepoints.cmake from\n")
-string(APPEND js "// ${MATERIAL_ICONS_CSS} and\n// ${FONT_AWESOME_CSS}.\n// Do not edit.\n\n")
-string(APPEND js "// Google's Material Icons: name -> code point (${material_COUNT} names).\nvar material = {\n${material}};\n\n")
-string(APPEND js "// Font Awesome 4: name without the \"fa-\" prefix -> code point (${awesome_COUNT} names).\nvar awesome = {\n${awesome}};\n")
-file(WRITE "${OUTPUT}.tmp" "${js}")
+set(out "// Generated at build time by GenerateIconCodepoints.cmake from\n")
+string(APPEND out "// ${MATERIAL_ICONS_CSS} and\n// ${FONT_AWESOME_CSS}.\n// Do not edit.\n\n")
+string(APPEND out "// Google's Material Icons: name -> code point (${material_COUNT} names).\nconst IconEntry materialIconEntries[] = {\n${material}};\n\n")
+string(APPEND out "// Font Awesome 4: name without the \"fa-\" prefix -> code point (${awesome_COUNT} names).\nconst IconEntry awesomeIconEntries[] = {\n${awesome}};\n")
+file(WRITE "${OUTPUT}.tmp" "${out}")
 execute_process(COMMAND ${CMAKE_COMMAND} -E copy_if_different "${OUTPUT}.tmp" "${OUTPUT}")
 file(REMOVE "${OUTPUT}.tmp")

@@ -1,5 +1,5 @@
 // Registration of the Material library: its resources (the QML modules under
-// qrc:/qt-project.org/imports/ and the fonts) and its one native QML type.
+// qrc:/qt-project.org/imports/ and the fonts) and its native QML types.
 //
 // Nothing calls into this file. The resources register from the static
 // initialiser that rcc writes into qrc_veltra_material.cpp; the type registers
@@ -8,6 +8,7 @@
 // files: the library's link interface names it as an undefined symbol
 // (--undefined / /INCLUDE), which pulls this object, and with it the rcc object
 // it refers to, out of any static archive the library ended up in.
+#include "iconcodepoints.h"
 #include "tintedimage.h"
 
 #include <QCoreApplication>
@@ -20,6 +21,9 @@ namespace {
 void registerMaterialTypes()
 {
     qmlRegisterType<veltra::material::TintedImage>("Material.Private", 0, 1, "TintedImage");
+    qmlRegisterSingletonType<veltra::material::IconCodepoints>(
+        "Material.Private", 0, 1, "IconCodepoints",
+        [](QQmlEngine *, QJSEngine *) -> QObject * { return new veltra::material::IconCodepoints; });
 }
 
 } // namespace

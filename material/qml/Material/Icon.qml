@@ -1,6 +1,5 @@
 import QtQuick 2.4
 import Material.Private 0.1
-import "IconCodepoints.js" as Codepoints
 
 // An icon, size × size. Give either a name or a source:
 //   name   "group/name" (Google's Material Icons, e.g. "device/usb"),
@@ -41,8 +40,8 @@ Item {
             reference = reference.substring(material.length);
             if (reference === "")
                 return nothing;
-            return __fontGlyph(Codepoints.material, reference.substring(reference.lastIndexOf("/") + 1),
-                               Theme.__materialIcons.name, iconSource !== "" ? iconSource : iconName);
+            return __fontGlyph(IconCodepoints.material(reference.substring(reference.lastIndexOf("/") + 1)),
+                               Theme.__iconFamily("material"), iconSource !== "" ? iconSource : iconName);
         }
         if (iconSource !== "")
             return { "kind": "image", "text": "", "family": "", "url": iconSource };
@@ -51,22 +50,23 @@ Item {
         var rest = reference.substring(slash + 1);
         if (group === "unicode") {
             if (rest.length === 1)
-                return { "kind": "glyph", "text": rest, "family": Theme.__materialDesignIcons.name, "url": "" };
+                return { "kind": "glyph", "text": rest, "family": Theme.__iconFamily("materialDesign"), "url": "" };
             console.log("Icon.resolve(): \"" + reference + "\" is not \"unicode/\" and one character");
             return nothing;
         }
         if (group === "awesome")
-            return __fontGlyph(Codepoints.awesome, rest, Theme.__fontAwesome.name, reference);
-        return __fontGlyph(Codepoints.material, rest.substring(rest.lastIndexOf("/") + 1),
-                           Theme.__materialIcons.name, reference);
+            return __fontGlyph(IconCodepoints.awesome(rest), Theme.__iconFamily("awesome"), reference);
+        return __fontGlyph(IconCodepoints.material(rest.substring(rest.lastIndexOf("/") + 1)),
+                           Theme.__iconFamily("material"), reference);
     }
 
-    function __fontGlyph(table, glyphName, family, reference) {
-        if (glyphName === "" || !table.hasOwnProperty(glyphName)) {
+    // code is the name's code point in the font, -1 for an unknown name.
+    function __fontGlyph(code, family, reference) {
+        if (code < 0) {
             console.log("Icon.resolve(): unknown icon \"" + reference + "\"");
             return { "kind": "", "text": "", "family": "", "url": "" };
         }
-        return { "kind": "glyph", "text": String.fromCharCode(table[glyphName]), "family": family, "url": "" };
+        return { "kind": "glyph", "text": String.fromCharCode(code), "family": family, "url": "" };
     }
 
     Text {

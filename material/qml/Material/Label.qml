@@ -36,12 +36,17 @@ Text {
         if (__completed)
             __checkStyle();
     }
+    onFontChanged: {
+        if (__completed)
+            Theme.__requireFace(font.weight, font.italic);
+    }
     Component.onCompleted: {
         __completed = true;
         __checkStyle();
     }
 
     function __checkStyle() {
+        Theme.__requireFace(font.weight, font.italic);
         if (!__typeScale.hasOwnProperty(style))
             console.log("Label.__checkStyle(): unknown style \"" + style + "\", using body1");
     }
