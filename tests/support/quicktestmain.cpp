@@ -10,7 +10,6 @@
 #include <QTemporaryDir>
 #include <QtQuickTest>
 
-#include <cstdio>
 
 #include "hostenvironment.h"
 #include "qmlsetup.h"
@@ -40,14 +39,7 @@ int main(int argc, char **argv)
         VeltraQuickTestSetup setup;
         rc = quick_test_main_with_setup(argc, argv, "veltra", nullptr, &setup);
     }
-    const QStringList warnings = veltra::test::qmlWarnings();
-    if (!warnings.isEmpty()) {
-        std::fprintf(stderr, "FAIL: %d QML warning(s) during the run:\n", int(warnings.size()));
-        for (const QString &w : warnings)
-            std::fprintf(stderr, "  %s\n", qPrintable(w));
-        return rc ? rc : 1;
-    }
-    return rc;
+    return veltra::test::exitCodeWithQmlWarnings(rc);
 }
 
 #include "quicktestmain.moc"

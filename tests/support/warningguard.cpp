@@ -5,6 +5,8 @@
 #include <QRegularExpression>
 #include <QtGlobal>
 
+#include <cstdio>
+
 namespace veltra::test {
 namespace {
 
@@ -60,6 +62,17 @@ QString takeQmlWarnings()
     const QString text = recorded.join(QLatin1Char('\n'));
     recorded.clear();
     return text;
+}
+
+int exitCodeWithQmlWarnings(int rc)
+{
+    const QStringList warnings = qmlWarnings();
+    if (warnings.isEmpty())
+        return rc;
+    std::fprintf(stderr, "FAIL: %d QML warning(s) during the run:\n", int(warnings.size()));
+    for (const QString &w : warnings)
+        std::fprintf(stderr, "  %s\n", qPrintable(w));
+    return rc ? rc : 1;
 }
 
 int timeout(int milliseconds)

@@ -17,6 +17,10 @@ void clearQmlWarnings();
 // QVERIFY2(text.isEmpty(), qPrintable(text)).
 QString takeQmlWarnings();
 
+// The exit code of a test main: `rc`, or 1 when QML warnings were recorded
+// (they are listed on standard error).
+int exitCodeWithQmlWarnings(int rc);
+
 // Multiplies a time-out in milliseconds by VELTRA_TIMEOUT_FACTOR (default 1).
 int timeout(int milliseconds);
 
