@@ -33,43 +33,57 @@ Rectangle {
         id: kLayout
     }
 
+    // One loader per layer: a layer's keys are made when it is first shown and
+    // kept from then on, so that a dialog that only ever shows the lower-case
+    // layer never pays for the other two.
     Repeater {
         model: Object.keys(kLayout.keys)
 
-        ColumnLayout {
-            id: layer
+        Loader {
+            id: layerLoader
 
             readonly property string layerName: modelData
+            readonly property bool __shown: layerName === keyboard.mode
+            property bool __made: __shown
+
+            on__ShownChanged: {
+                if (__shown)
+                    __made = true;
+            }
 
             anchors.fill: parent
-            spacing: 0
-            visible: layerName === keyboard.mode
+            visible: __shown
+            active: __made
 
-            Repeater {
-                model: kLayout.keys[layer.layerName]
+            sourceComponent: ColumnLayout {
+                spacing: 0
 
-                RowLayout {
-                    id: keyRow
+                Repeater {
+                    model: kLayout.keys[layerLoader.layerName]
 
-                    readonly property var rowKeys: modelData
+                    RowLayout {
+                        id: keyRow
 
-                    Layout.fillWidth: true
-                    Layout.fillHeight: true
-                    spacing: 0
+                        readonly property var rowKeys: modelData
 
-                    Repeater {
-                        model: keyRow.rowKeys
+                        Layout.fillWidth: true
+                        Layout.fillHeight: true
+                        spacing: 0
 
-                        KeyboardButton {
-                            readonly property var key: modelData
+                        Repeater {
+                            model: keyRow.rowKeys
 
-                            Layout.fillWidth: true
-                            Layout.fillHeight: true
-                            text: typeof key === "string" ? key : vKeyboard.keyToString(key)
-                            font.pixelSize: Math.max(Units.dp(32) - Units.dp(6) * text.length, 10)
-                            icon.name: kLayout.iconKeys.hasOwnProperty(key) ? kLayout.iconKeys[key] : ""
-                            icon.size: Units.dp(18)
-                            onClicked: keyboard.keyClicked(key)
+                            KeyboardButton {
+                                readonly property var key: modelData
+
+                                Layout.fillWidth: true
+                                Layout.fillHeight: true
+                                text: typeof key === "string" ? key : vKeyboard.keyToString(key)
+                                font.pixelSize: Math.max(Units.dp(32) - Units.dp(6) * text.length, 10)
+                                icon.name: kLayout.iconKeys.hasOwnProperty(key) ? kLayout.iconKeys[key] : ""
+                                icon.size: Units.dp(18)
+                                onClicked: keyboard.keyClicked(key)
+                            }
                         }
                     }
                 }

@@ -18,6 +18,9 @@ Item {
     // Height of the expanded centre: the device screen's height.
     property int expandedHeight: 0
     property bool expanded: false
+    // Whether the expanded panel has been made (at the first expansion; it is
+    // kept from then on).
+    property bool __panelMade: expanded
 
     property color __expandedBackgroundColor: "#ffffffff"
     property color __expandedForegroundColor: "#222222"
@@ -30,6 +33,10 @@ Item {
 
     // Never lower than the bar, so that an expanded centre stays tappable even
     // before the window has given it a height.
+    onExpandedChanged: {
+        if (expanded)
+            __panelMade = true;
+    }
     height: expanded ? Math.max(expandedHeight, statusBarHeight) : statusBarHeight
 
     // Pictures named "*.color.*" keep their own colours; every other icon is
@@ -93,74 +100,86 @@ Item {
         color: __statusCenter.__expandedBackgroundColor
         visible: __statusCenter.expanded
 
-        // Marks the panel as closable; the whole panel takes the tap.
-        Icon {
-            id: closeMark
+        // The panel's content is made when the centre first expands: the
+        // first screen never shows it, and its texts and icons would load
+        // fonts of their own.
+        Loader {
+            id: panelContent
 
-            anchors.top: parent.top
-            anchors.topMargin: Units.dp(24)
-            anchors.right: parent.right
-            anchors.rightMargin: Units.dp(24)
-            name: "navigation/close"
-            size: Units.dp(40)
-            color: __statusCenter.__expandedSecondaryColor
-        }
+            anchors.fill: parent
+            active: __statusCenter.__panelMade
 
-        ListView {
-            id: statusRows
-
-            objectName: "statusRows"
-            anchors.left: parent.left
-            anchors.leftMargin: Units.dp(96)
-            anchors.right: parent.right
-            anchors.verticalCenter: parent.verticalCenter
-            // Rows taller together than the list stay centred on the panel
-            // instead of running off its top edge.
-            anchors.verticalCenterOffset: Math.max(0, contentHeight - height) / 2
-            height: Units.dp(244)
-            spacing: Units.dp(24)
-            verticalLayoutDirection: ListView.BottomToTop
-            interactive: false
-            model: __statusCenter.items
-
-            delegate: Row {
-                id: statusRow
-
-                spacing: Units.dp(24)
-
+            sourceComponent: Item {
+                // Marks the panel as closable; the whole panel takes the tap.
                 Icon {
-                    id: rowIcon
+                    id: closeMark
 
-                    name: modelData.iconName
-                    source: modelData.iconSource
-                    colorize: !__statusCenter.__isColorPicture(modelData.iconSource)
-                    color: __statusCenter.__expandedForegroundColor
-                    size: Units.dp(48)
+                    anchors.top: parent.top
+                    anchors.topMargin: Units.dp(24)
+                    anchors.right: parent.right
+                    anchors.rightMargin: Units.dp(24)
+                    name: "navigation/close"
+                    size: Units.dp(40)
+                    color: __statusCenter.__expandedSecondaryColor
                 }
 
-                Column {
-                    anchors.verticalCenter: rowIcon.verticalCenter
-                    width: statusRows.width - rowIcon.width - statusRow.spacing - Units.dp(16)
+                ListView {
+                    id: statusRows
 
-                    Label {
-                        width: parent.width
-                        text: modelData.primaryText
-                        color: __statusCenter.__expandedForegroundColor
-                        style: "subheading"
-                        horizontalAlignment: Text.AlignLeft
-                        elide: Text.ElideRight
-                    }
+                    objectName: "statusRows"
+                    anchors.left: parent.left
+                    anchors.leftMargin: Units.dp(96)
+                    anchors.right: parent.right
+                    anchors.verticalCenter: parent.verticalCenter
+                    // Rows taller together than the list stay centred on the panel
+                    // instead of running off its top edge.
+                    anchors.verticalCenterOffset: Math.max(0, contentHeight - height) / 2
+                    height: Units.dp(244)
+                    spacing: Units.dp(24)
+                    verticalLayoutDirection: ListView.BottomToTop
+                    interactive: false
+                    model: __statusCenter.items
 
-                    Label {
-                        width: parent.width
-                        text: modelData.secondaryText
-                        color: __statusCenter.__expandedSecondaryColor
-                        style: "body1"
-                        horizontalAlignment: Text.AlignLeft
-                        wrapMode: Text.Wrap
-                        maximumLineCount: 2
-                        elide: Text.ElideRight
-                        visible: text !== ""
+                    delegate: Row {
+                        id: statusRow
+
+                        spacing: Units.dp(24)
+
+                        Icon {
+                            id: rowIcon
+
+                            name: modelData.iconName
+                            source: modelData.iconSource
+                            colorize: !__statusCenter.__isColorPicture(modelData.iconSource)
+                            color: __statusCenter.__expandedForegroundColor
+                            size: Units.dp(48)
+                        }
+
+                        Column {
+                            anchors.verticalCenter: rowIcon.verticalCenter
+                            width: statusRows.width - rowIcon.width - statusRow.spacing - Units.dp(16)
+
+                            Label {
+                                width: parent.width
+                                text: modelData.primaryText
+                                color: __statusCenter.__expandedForegroundColor
+                                style: "subheading"
+                                horizontalAlignment: Text.AlignLeft
+                                elide: Text.ElideRight
+                            }
+
+                            Label {
+                                width: parent.width
+                                text: modelData.secondaryText
+                                color: __statusCenter.__expandedSecondaryColor
+                                style: "body1"
+                                horizontalAlignment: Text.AlignLeft
+                                wrapMode: Text.Wrap
+                                maximumLineCount: 2
+                                elide: Text.ElideRight
+                                visible: text !== ""
+                            }
+                        }
                     }
                 }
             }

@@ -69,16 +69,21 @@ Item {
         return { "kind": "glyph", "text": String.fromCharCode(code), "family": family, "url": "" };
     }
 
-    Text {
-        id: glyphText
+    // The glyph's text exists only for a font icon: a text item loads its font
+    // as soon as it is made, even hidden and empty, and every new size of a
+    // font costs a font engine.
+    Loader {
+        id: glyphLoader
         anchors.centerIn: parent
-        visible: icon.__resolved.kind === "glyph"
-        text: icon.glyph
-        color: icon.color
-        font.family: icon.__resolved.family
-        font.pixelSize: icon.size
-        horizontalAlignment: Text.AlignHCenter
-        verticalAlignment: Text.AlignVCenter
+        active: icon.__resolved.kind === "glyph"
+        sourceComponent: Text {
+            text: icon.glyph
+            color: icon.color
+            font.family: icon.__resolved.family
+            font.pixelSize: icon.size
+            horizontalAlignment: Text.AlignHCenter
+            verticalAlignment: Text.AlignVCenter
+        }
     }
 
     Image {

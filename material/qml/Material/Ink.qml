@@ -11,83 +11,109 @@ MouseArea {
     property bool circular: false
     property bool centered: false
 
-    readonly property bool __spreading: spreadAnimation.running
-    property real __rippleX: 0
-    property real __rippleY: 0
-    property real __rippleRadius: 0
+    readonly property bool __spreading: feedback.item !== null && feedback.item.spreading
     readonly property real __maxRadius: circular
         ? Math.min(width, height) / 2
         : Math.sqrt(width * width + height * height)
     readonly property int __spreadDuration: 450
     readonly property int __finishDuration: 200
     readonly property int __fadeDuration: 350
+    // The ripple's parts are made at the first touch: most inks of a screen
+    // (every key of a keyboard, every tile) are never touched.
+    property bool __touched: false
 
     clip: !circular
-    onPressed: __startRipple(mouse.x, mouse.y)
+    onPressed: {
+        __touched = true;
+        feedback.item.start(mouse.x, mouse.y);
+    }
     onReleased: __finishRipple()
     onCanceled: __finishRipple()
 
-    function __startRipple(x, y) {
-        spreadAnimation.stop();
-        finishAnimation.stop();
-        var fromCentre = circular || centered;
-        __rippleX = fromCentre ? width / 2 : x;
-        __rippleY = fromCentre ? height / 2 : y;
-        __rippleRadius = 0;
-        ripple.opacity = 1;
-        spreadAnimation.start();
-    }
-
     function __finishRipple() {
-        spreadAnimation.stop();
-        finishAnimation.start();
+        if (feedback.item)
+            feedback.item.finish();
     }
 
-    Rectangle {
-        id: pressedBackground
-        anchors.centerIn: parent
-        width: ink.circular ? Math.min(ink.width, ink.height) : ink.width
-        height: ink.circular ? width : ink.height
-        radius: ink.circular ? width / 2 : 0
-        color: ink.color
-        opacity: ink.pressed ? 0.6 : 0
-        Behavior on opacity { NumberAnimation { duration: ink.__fadeDuration } }
-    }
+    Loader {
+        id: feedback
 
-    Rectangle {
-        id: ripple
-        x: ink.__rippleX - ink.__rippleRadius
-        y: ink.__rippleY - ink.__rippleRadius
-        width: 2 * ink.__rippleRadius
-        height: width
-        radius: ink.__rippleRadius
-        color: ink.color
-        opacity: 0
-    }
+        anchors.fill: parent
+        active: ink.__touched
 
-    NumberAnimation {
-        id: spreadAnimation
-        target: ink
-        property: "__rippleRadius"
-        to: ink.__maxRadius
-        duration: ink.__spreadDuration
-        easing.type: Easing.OutCubic
-    }
+        sourceComponent: Item {
+            id: ripples
 
-    ParallelAnimation {
-        id: finishAnimation
-        NumberAnimation {
-            target: ink
-            property: "__rippleRadius"
-            to: ink.__maxRadius
-            duration: ink.__finishDuration
-            easing.type: Easing.OutCubic
-        }
-        NumberAnimation {
-            target: ripple
-            property: "opacity"
-            to: 0
-            duration: ink.__fadeDuration
+            readonly property bool spreading: spreadAnimation.running
+            property real rippleX: 0
+            property real rippleY: 0
+            property real rippleRadius: 0
+
+            function start(x, y) {
+                spreadAnimation.stop();
+                finishAnimation.stop();
+                var fromCentre = ink.circular || ink.centered;
+                rippleX = fromCentre ? ink.width / 2 : x;
+                rippleY = fromCentre ? ink.height / 2 : y;
+                rippleRadius = 0;
+                ripple.opacity = 1;
+                spreadAnimation.start();
+            }
+
+            function finish() {
+                spreadAnimation.stop();
+                finishAnimation.start();
+            }
+
+            Rectangle {
+                id: pressedBackground
+                anchors.centerIn: parent
+                width: ink.circular ? Math.min(ink.width, ink.height) : ink.width
+                height: ink.circular ? width : ink.height
+                radius: ink.circular ? width / 2 : 0
+                color: ink.color
+                // Made during the first press: starts clear and fades in as later presses do.
+                opacity: 0
+                Component.onCompleted: opacity = Qt.binding(function() { return ink.pressed ? 0.6 : 0; })
+                Behavior on opacity { NumberAnimation { duration: ink.__fadeDuration } }
+            }
+
+            Rectangle {
+                id: ripple
+                x: ripples.rippleX - ripples.rippleRadius
+                y: ripples.rippleY - ripples.rippleRadius
+                width: 2 * ripples.rippleRadius
+                height: width
+                radius: ripples.rippleRadius
+                color: ink.color
+                opacity: 0
+            }
+
+            NumberAnimation {
+                id: spreadAnimation
+                target: ripples
+                property: "rippleRadius"
+                to: ink.__maxRadius
+                duration: ink.__spreadDuration
+                easing.type: Easing.OutCubic
+            }
+
+            ParallelAnimation {
+                id: finishAnimation
+                NumberAnimation {
+                    target: ripples
+                    property: "rippleRadius"
+                    to: ink.__maxRadius
+                    duration: ink.__finishDuration
+                    easing.type: Easing.OutCubic
+                }
+                NumberAnimation {
+                    target: ripple
+                    property: "opacity"
+                    to: 0
+                    duration: ink.__fadeDuration
+                }
+            }
         }
     }
 }

@@ -35,6 +35,24 @@ QtObject {
     // Family of the text font (Roboto, from the library's resources).
     readonly property string fontFamily: __robotoRegular.name
 
+    // The type scale of Label: for each style its size in dp, weight, and
+    // whether the text is set in capitals. One shared table, so that a label
+    // costs no table of its own.
+    readonly property var __typeScale: ({
+        "display4": { "size": 112, "weight": Font.Light, "caps": false },
+        "display3": { "size": 56, "weight": Font.Normal, "caps": false },
+        "display2": { "size": 45, "weight": Font.Normal, "caps": false },
+        "display1": { "size": 34, "weight": Font.Normal, "caps": false },
+        "headline": { "size": 24, "weight": Font.Normal, "caps": false },
+        "title": { "size": 20, "weight": Font.Medium, "caps": false },
+        "subheading": { "size": 16, "weight": Font.Normal, "caps": false },
+        "body2": { "size": 14, "weight": Font.Medium, "caps": false },
+        "body1": { "size": 14, "weight": Font.Normal, "caps": false },
+        "caption": { "size": 12, "weight": Font.Normal, "caps": false },
+        "button": { "size": 14, "weight": Font.Medium, "caps": true },
+        "menu": { "size": 14, "weight": Font.Medium, "caps": false }
+    })
+
     property QtObject __appTheme: null
     readonly property AppTheme __defaults: AppTheme {}
     // The text faces most screens use load with the theme; the other faces and

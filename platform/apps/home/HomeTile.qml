@@ -58,63 +58,84 @@ Item {
                 anchors.fill: parent
                 visible: homeTile.showsPicture
                 source: homeTile.iconSource
+                // Decoded off the GUI thread: the first screen does not wait
+                // for the pictures.
+                asynchronous: true
                 sourceSize.width: width
                 sourceSize.height: height
                 fillMode: Image.PreserveAspectFit
                 smooth: true
             }
 
-            Rectangle {
-                id: plate
+            // Only what a tile shows is made: the plate when there is no
+            // picture, the fallback icon when the name does not resolve, the
+            // badge while it has a text. Each text made loads its font, shown
+            // or not.
+            Loader {
+                id: plateLoader
 
                 anchors.fill: parent
-                visible: !homeTile.showsPicture
-                radius: width / 2
-                color: homeTile.plateColor
+                active: !homeTile.showsPicture
 
-                Icon {
-                    id: glyph
+                sourceComponent: Rectangle {
+                    id: plate
 
-                    objectName: "glyph"
-                    anchors.centerIn: parent
-                    size: homeTile.__glyphSize
-                    color: Theme.dark.iconColor
-                    name: homeTile.iconName
-                }
+                    radius: width / 2
+                    color: homeTile.plateColor
 
-                // For a name that does not resolve (or none), drawn instead.
-                Icon {
-                    objectName: "fallbackGlyph"
-                    anchors.centerIn: parent
-                    size: homeTile.__glyphSize
-                    color: Theme.dark.iconColor
-                    name: glyph.valid ? "" : homeTile.fallbackIconName
+                    Icon {
+                        id: glyph
+
+                        objectName: "glyph"
+                        anchors.centerIn: parent
+                        size: homeTile.__glyphSize
+                        color: Theme.dark.iconColor
+                        name: homeTile.iconName
+                    }
+
+                    // Drawn instead for a name that does not resolve (or none).
+                    Loader {
+                        anchors.centerIn: parent
+                        active: !glyph.valid
+
+                        sourceComponent: Icon {
+                            objectName: "fallbackGlyph"
+                            size: homeTile.__glyphSize
+                            color: Theme.dark.iconColor
+                            name: homeTile.fallbackIconName
+                        }
+                    }
                 }
             }
 
-            Rectangle {
-                id: badge
+            Loader {
+                id: badgeLoader
 
-                objectName: "badge"
                 x: parent.width - width / 2 - Units.dp(4)
                 y: -Units.dp(4)
-                height: homeTile.__badgeHeight
-                width: Math.max(height, badgeLabel.implicitWidth + Units.dp(12))
-                radius: height / 2
-                visible: homeTile.showsBadge
-                color: homeTile.badgeColor
-                border.color: homeTile.__cardColor
-                border.width: homeTile.__badgeBorder
+                active: homeTile.showsBadge
 
-                Label {
-                    id: badgeLabel
+                sourceComponent: Rectangle {
+                    id: badge
 
-                    objectName: "badgeLabel"
-                    anchors.centerIn: parent
-                    style: "caption"
-                    font.weight: Font.Medium
-                    color: Theme.dark.textColor
-                    text: homeTile.badgeText
+                    objectName: "badge"
+                    height: homeTile.__badgeHeight
+                    width: Math.max(height, badgeLabel.implicitWidth + Units.dp(12))
+                    radius: height / 2
+                    color: homeTile.badgeColor
+                    border.color: homeTile.__cardColor
+                    border.width: homeTile.__badgeBorder
+
+                    Label {
+                        id: badgeLabel
+
+                        objectName: "badgeLabel"
+                        anchors.centerIn: parent
+                        style: "caption"
+                        font.weight: Font.Medium
+                        color: Theme.dark.textColor
+                        text: homeTile.badgeText
+                    }
                 }
             }
         }
