@@ -27,6 +27,10 @@ ApplicationWindow {
     // one of them is refused, so that an app relaunching itself or another app
     // on resume cannot recurse without end.
     property bool __switching: false
+    // Template of the shared text-entry dialog, made from its file on the
+    // first instance(): naming the dialog's type in this document would
+    // compile it, its text field and its keyboard before the first frame.
+    property Component componentKeyboardDialog: null
 
     flags: __desktopEdition ? (Qt.MSWindowsFixedSizeDialogHint | Qt.FramelessWindowHint) : -2013204479
     color: __desktopEdition ? "transparent" : "#ffffff"
@@ -290,14 +294,6 @@ ApplicationWindow {
         id: vKeyboard
     }
 
-    Component {
-        id: componentKeyboardDialog
-
-        KeyboardInputDialog {
-            id: keyboardDialog
-        }
-    }
-
     Loader {
         id: loaderKeyboardDialog
 
@@ -308,6 +304,12 @@ ApplicationWindow {
             console.log("instance");
             if (status === Loader.Null) {
                 console.log("create instance loaderKeyboardDialog");
+                if (componentKeyboardDialog === null) {
+                    componentKeyboardDialog = Qt.createComponent("KeyboardInputDialog.qml");
+                    if (componentKeyboardDialog.status === Component.Error)
+                        console.log("VeltraRootApp: the keyboard dialog did not load: "
+                                    + componentKeyboardDialog.errorString());
+                }
                 sourceComponent = componentKeyboardDialog;
             }
             return item;

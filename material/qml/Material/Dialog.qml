@@ -184,34 +184,38 @@ FocusScope {
         }
     }
 
-    Row {
+    // The buttons are made only for a dialog that has them.
+    Loader {
         id: actionRow
         x: dialog.width - width - Units.dp(8)
         y: dialog.height - height - Units.dp(8)
-        spacing: Units.dp(8)
-        visible: dialog.hasActions
+        active: dialog.hasActions
 
-        Button {
-            id: negativeButton
-            objectName: "negativeButton"
-            visible: text !== ""
-            text: dialog.negativeButtonText
-            textColor: Theme.accentColor
-            elevation: dialog.floatingActions ? 1 : 0
-            backgroundColor: dialog.floatingActions ? "white" : "transparent"
-            onClicked: dialog.__reject()
-        }
+        sourceComponent: Row {
+            spacing: Units.dp(8)
 
-        Button {
-            id: positiveButton
-            objectName: "positiveButton"
-            visible: text !== ""
-            text: dialog.positiveButtonText
-            textColor: Theme.accentColor
-            elevation: dialog.floatingActions ? 1 : 0
-            backgroundColor: dialog.floatingActions ? "white" : "transparent"
-            enabled: dialog.positiveButtonEnabled
-            onClicked: dialog.__accept()
+            Button {
+                id: negativeButton
+                objectName: "negativeButton"
+                visible: text !== ""
+                text: dialog.negativeButtonText
+                textColor: Theme.accentColor
+                elevation: dialog.floatingActions ? 1 : 0
+                backgroundColor: dialog.floatingActions ? "white" : "transparent"
+                onClicked: dialog.__reject()
+            }
+
+            Button {
+                id: positiveButton
+                objectName: "positiveButton"
+                visible: text !== ""
+                text: dialog.positiveButtonText
+                textColor: Theme.accentColor
+                elevation: dialog.floatingActions ? 1 : 0
+                backgroundColor: dialog.floatingActions ? "white" : "transparent"
+                enabled: dialog.positiveButtonEnabled
+                onClicked: dialog.__accept()
+            }
         }
     }
 }
