@@ -2,6 +2,7 @@
 
 #include "batterystatewrapper.h"
 #include "diagtime.h"
+#include "firstframewatch.h"
 #include "gaugeinfo.h"
 #include "networksettings.h"
 #include "statusmanager.h"
@@ -34,6 +35,7 @@ void registerZelTypes()
     qmlRegisterType<VirtualKeyboard>(uri, 1, 0, "VirtualKeyboard");
     qmlRegisterType<QSettings>(uri, 1, 0, "QSettings");
     qmlRegisterType<DiagTime>(uri, 1, 0, "DiagTime");
+    qmlRegisterType<FirstFrameWatch>(uri, 1, 0, "FirstFrameWatch");
     qmlRegisterType<StatusManager>(uri, 1, 0, "StatusManager");
     qmlRegisterType<BatteryStateWrapper>(uri, 1, 0, "BatteryStateWrapper");
     // Reached through StatusManager's properties only; no names of their own.

@@ -31,6 +31,7 @@ ApplicationWindow {
     // first instance(): naming the dialog's type in this document would
     // compile it, its text field and its keyboard before the first frame.
     property Component componentKeyboardDialog: null
+    property bool __finishLoadingPending: false
 
     flags: __desktopEdition ? (Qt.MSWindowsFixedSizeDialogHint | Qt.FramelessWindowHint) : -2013204479
     color: __desktopEdition ? "transparent" : "#ffffff"
@@ -184,12 +185,23 @@ ApplicationWindow {
         console.log("loaded count: " + appsRepeater.loadedCount);
         console.log("model count: " + appsRepeater.count);
         if (appsRepeater.loadedCount === appsRepeater.count) {
-            console.log("call allAppsLoaded: diagtime=" + diagtime.end());
-            appManager.allAppsLoaded();
-            loaderKeyboardDialog.instance();
+            if (firstFrameWatch.shown)
+                __finishLoading();
+            else
+                __finishLoadingPending = true;
         }
         if (record.id === __startupAppId)
             appsRepeater.isStartupAppLoaded = true;
+    }
+
+    // The end of loading: the app manager hears of it and the shared keyboard
+    // dialog is made. Never before the first frame, which it would delay when
+    // the start-up app is the only one.
+    function __finishLoading() {
+        __finishLoadingPending = false;
+        console.log("call allAppsLoaded: diagtime=" + diagtime.end());
+        appManager.allAppsLoaded();
+        loaderKeyboardDialog.instance();
     }
 
     function delay(delayTime, cb) {
@@ -232,8 +244,11 @@ ApplicationWindow {
             anchors.bottomMargin: rootApp.bottomFrameSize
             source: modelData.qmlUrl
             asynchronous: modelData.id !== rootApp.__startupAppId
-            // Follows `asynchronous`, so that the start-up app is never loaded in the background.
-            active: !asynchronous || appsRepeater.isStartupAppLoaded
+            // Follows `asynchronous`, so that the start-up app is never loaded in
+            // the background. The others wait for the start-up app and for the
+            // first frame that shows it: compiling and creating them would
+            // otherwise compete with that frame.
+            active: !asynchronous || (appsRepeater.isStartupAppLoaded && firstFrameWatch.shown)
             visible: rootApp.__currAppId === modelData.id
 
             onStatusChanged: {
@@ -540,6 +555,17 @@ ApplicationWindow {
 
     DiagTime {
         id: diagtime
+    }
+
+    FirstFrameWatch {
+        id: firstFrameWatch
+
+        objectName: "firstFrameWatch"
+        window: rootApp
+        onShownChanged: {
+            if (shown && rootApp.__finishLoadingPending)
+                rootApp.__finishLoading();
+        }
     }
 
     // Pages stay inside the device picture's screen in the desktop edition.

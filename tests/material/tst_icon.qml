@@ -73,6 +73,24 @@ Item {
         compare(inkedPixels(icon), 0);
     }
 
+    // The text items below an icon: a text loads its font even when empty.
+    function texts(item) {
+        var found = item.text !== undefined && item.font !== undefined ? [item] : [];
+        for (var i = 0; i < item.children.length; ++i)
+            found = found.concat(texts(item.children[i]));
+        return found;
+    }
+
+    function test_onlyFontIconsMakeAText() {
+        compare(texts(createIcon({ "name": "" })).length, 0);
+        compare(texts(createIcon({ "source": Qt.resolvedUrl("data/triangle.svg") })).length, 0);
+        var icon = createIcon({ "name": "action/home" });
+        compare(texts(icon).length, 1);
+        compare(texts(icon)[0].text, icon.glyph);
+        icon.name = "";
+        compare(texts(icon).length, 0);
+    }
+
     function test_emptyIsSilentlyNothing() {
         // The status centre's battery blink sets an empty name, the bar then
         // asks for "icon://" with nothing after it.

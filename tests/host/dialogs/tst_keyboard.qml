@@ -70,6 +70,17 @@ Rectangle {
             }
         }
 
+        function test_layersAreMadeWhenFirstShown() {
+            var made = function() { return Helpers.findAll(keyboard, Helpers.isKey).length; };
+            compare(made(), 29, "only the lower-case layer at first");
+            keyboard.mode = "MODE_CAPS";
+            compare(made(), 58);
+            keyboard.mode = "MODE_DEFAULT";
+            compare(made(), 58, "a layer once made is kept");
+            keyboard.mode = "MODE_SYM";
+            compare(made(), 88);
+        }
+
         function test_capsLayerStaysWhileTyping() {
             var received = [];
             keyboard.keyClicked.connect(function(key) { received.push(key); });

@@ -62,6 +62,14 @@ TestCase {
         compare(calls(aId), []);
         verify(!appLoader(root, homeId).asynchronous);
         verify(appLoader(root, aId).asynchronous);
+        // The others begin to load only once a frame has shown the start-up app.
+        var watch = Harness.find(root, "firstFrameWatch");
+        compare(watch.shown, false);
+        verify(!appLoader(root, aId).active);
+        verify(!appLoader(root, bId).active);
+        compare(Harness.find(root.contentItem, "loaderKeyboardDialog").status, Loader.Null);
+        tryCompare(watch, "shown", true, 5000);
+        verify(appLoader(root, aId).active);
         waitForAllApps(root);
         compare(calls(aId), ["create"]);
         compare(calls(bId), ["create"]);

@@ -154,6 +154,15 @@ TestCase {
         compare(centre.height, harness.height - 30);
     }
 
+    function test_panelIsMadeAtTheFirstExpansion() {
+        compare(Support.find(centre, "statusRows"), null);
+        centre.expanded = true;
+        var rows = Support.find(centre, "statusRows");
+        verify(rows);
+        centre.expanded = false;
+        compare(Support.find(centre, "statusRows"), rows, "kept once made");
+    }
+
     function test_expandedRows() {
         device.batteryState.batteryPercent = 8;
         device.bluetoothEnabled = false;
