@@ -61,6 +61,9 @@ int run(int &argc, char **argv, const StartupOptions &options)
         options.programDir.isEmpty() ? QCoreApplication::applicationDirPath() : options.programDir);
     // 14. The engine and its context.
     auto engine = std::make_unique<QQmlApplicationEngine>();
+    // The engine's file selector looks for "+selector" variants of every file
+    // it loads; the shell and its apps have none, so it only costs start-up.
+    engine->setUrlInterceptor(nullptr);
     QQmlContext *context = engine->rootContext();
     context->setContextProperty(QStringLiteral("appManager"), appManager.get());
     context->setContextProperty(QStringLiteral("globalConfig"), settings.get());

@@ -84,6 +84,9 @@ VeltraApp {
             anchors.margins: Units.dp(6)
             clip: true
             boundsBehavior: Flickable.StopAtBounds
+            // Tiles are made as they scroll into view: with many apps, rows
+            // made ahead of time would delay the launcher's first frame.
+            cacheBuffer: 0
             cellWidth: Math.floor(width / homeApp.__columns)
             cellHeight: Math.max(Units.dp(84), Math.floor(height / homeApp.__visibleRows))
             model: homeApp.apps
