@@ -9,6 +9,7 @@
 // (--undefined / /INCLUDE), which pulls this object, and with it the rcc object
 // it refers to, out of any static archive the library ended up in.
 #include "iconcodepoints.h"
+#include "shadowlayers.h"
 #include "tintedimage.h"
 
 #include <QCoreApplication>
@@ -21,6 +22,7 @@ namespace {
 void registerMaterialTypes()
 {
     qmlRegisterType<veltra::material::TintedImage>("Material.Private", 0, 1, "TintedImage");
+    qmlRegisterType<veltra::material::ShadowLayers>("Material.Private", 0, 1, "ShadowLayers");
     qmlRegisterSingletonType<veltra::material::IconCodepoints>(
         "Material.Private", 0, 1, "IconCodepoints",
         [](QQmlEngine *, QJSEngine *) -> QObject * { return new veltra::material::IconCodepoints; });

@@ -1,10 +1,12 @@
 import QtQuick 2.4
+import Material.Private 0.1
 
 // The shadow of a raised surface: place it under the surface, filling it, with
 // the same corner radius. The shadow is a stack of translucent rounded
 // rectangles, each a little larger than the one before, which gives a soft edge
-// without shader effects (so it draws with every Qt Quick back end). elevation
-// is the surface's height above the page in dp, as in Material Design.
+// without shader effects (so it draws with every Qt Quick back end); one item
+// draws them all. elevation is the surface's height above the page in dp, as in
+// Material Design.
 Item {
     id: shadow
 
@@ -20,18 +22,15 @@ Item {
 
     visible: elevation > 0
 
-    Repeater {
-        model: shadow.__layerCount
-
-        Rectangle {
-            readonly property real spread: shadow.__blur * (index + 1) / shadow.__layerCount
-            x: -spread
-            y: -spread + shadow.__offset
-            width: shadow.width + 2 * spread
-            height: shadow.height + 2 * spread
-            radius: shadow.radius + spread
-            color: shadow.color
-            opacity: shadow.__darkness / shadow.__layerCount * 1.6 * (1 - index / shadow.__layerCount)
-        }
+    ShadowLayers {
+        x: -shadow.__blur
+        y: -shadow.__blur + shadow.__offset
+        width: shadow.width + 2 * shadow.__blur
+        height: shadow.height + 2 * shadow.__blur
+        blur: shadow.__blur
+        radius: shadow.radius
+        darkness: shadow.__darkness
+        color: shadow.color
+        layerCount: shadow.__layerCount
     }
 }
