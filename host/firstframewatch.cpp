@@ -25,21 +25,25 @@ void FirstFrameWatch::setWindow(QObject *window)
     auto *quickWindow = qobject_cast<QQuickWindow *>(window);
     if (window && !quickWindow)
         qDebug() << "FirstFrameWatch: not a Qt Quick window:" << window;
-    if (quickWindow == m_window && m_fallback.isActive())
+    const bool changed = quickWindow != m_window;
+    // The same window again changes nothing once the watch is under way.
+    if (!changed && (m_shown || m_fallback.isActive()))
         return;
     disconnect(m_frameConnection);
     m_window = quickWindow;
-    if (m_shown)
-        return;
-    if (m_window) {
-        // frameSwapped comes from the render thread when the scene graph has
-        // one: queued, the answer is given on this object's (the GUI) thread.
-        m_frameConnection = connect(m_window, &QQuickWindow::frameSwapped, this,
-                                    [this] { markShown("first frame"); }, Qt::QueuedConnection);
+    if (!m_shown) {
+        if (m_window) {
+            // frameSwapped comes from the render thread when the scene graph
+            // has one: queued, the answer is given on this object's (the GUI)
+            // thread.
+            m_frameConnection = connect(m_window, &QQuickWindow::frameSwapped, this,
+                                        [this] { markShown("first frame"); }, Qt::QueuedConnection);
+        }
+        // Also for a missing window: whoever waits goes on after the fallback.
+        m_fallback.start();
     }
-    // Also for a missing window: whoever waits goes on after the fallback.
-    m_fallback.start();
-    emit windowChanged();
+    if (changed)
+        emit windowChanged();
 }
 
 bool FirstFrameWatch::shown() const

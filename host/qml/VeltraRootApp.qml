@@ -31,7 +31,6 @@ ApplicationWindow {
     // first instance(): naming the dialog's type in this document would
     // compile it, its text field and its keyboard before the first frame.
     property Component componentKeyboardDialog: null
-    property bool __finishLoadingPending: false
 
     flags: __desktopEdition ? (Qt.MSWindowsFixedSizeDialogHint | Qt.FramelessWindowHint) : -2013204479
     color: __desktopEdition ? "transparent" : "#ffffff"
@@ -184,21 +183,20 @@ ApplicationWindow {
         appsRepeater.loadedCount += 1;
         console.log("loaded count: " + appsRepeater.loadedCount);
         console.log("model count: " + appsRepeater.count);
-        if (appsRepeater.loadedCount === appsRepeater.count) {
-            if (firstFrameWatch.shown)
-                __finishLoading();
-            else
-                __finishLoadingPending = true;
-        }
+        if (__allLoaded() && firstFrameWatch.shown)
+            __finishLoading();
         if (record.id === __startupAppId)
             appsRepeater.isStartupAppLoaded = true;
     }
 
+    function __allLoaded() {
+        return appsRepeater.count > 0 && appsRepeater.loadedCount === appsRepeater.count;
+    }
+
     // The end of loading: the app manager hears of it and the shared keyboard
     // dialog is made. Never before the first frame, which it would delay when
-    // the start-up app is the only one.
+    // the start-up app is the only one: then it follows that frame.
     function __finishLoading() {
-        __finishLoadingPending = false;
         console.log("call allAppsLoaded: diagtime=" + diagtime.end());
         appManager.allAppsLoaded();
         loaderKeyboardDialog.instance();
@@ -563,7 +561,7 @@ ApplicationWindow {
         objectName: "firstFrameWatch"
         window: rootApp
         onShownChanged: {
-            if (shown && rootApp.__finishLoadingPending)
+            if (shown && rootApp.__allLoaded())
                 rootApp.__finishLoading();
         }
     }
