@@ -16,6 +16,39 @@ namespace {
 const QStringList kColourCodes = {QStringLiteral("0"), QStringLiteral("G"), QStringLiteral("R"),
                                   QStringLiteral("B"), QStringLiteral("Y")};
 
+// The value of a "key = value" line: a ";" or "#" outside double quotes starts
+// a comment; a value wholly in double quotes keeps what is inside them, where
+// \" stands for a quote and \\ for a backslash.
+QString iniValue(const QString &raw)
+{
+    QString text;
+    bool quoted = false;
+    for (int i = 0; i < raw.size(); ++i) {
+        const QChar c = raw.at(i);
+        if (quoted && c == QLatin1Char('\\') && i + 1 < raw.size()) {
+            text += c;
+            text += raw.at(++i);
+            continue;
+        }
+        if (c == QLatin1Char('"'))
+            quoted = !quoted;
+        else if (!quoted && (c == QLatin1Char(';') || c == QLatin1Char('#')))
+            break;
+        text += c;
+    }
+    text = text.trimmed();
+    if (text.size() >= 2 && text.startsWith(QLatin1Char('"')) && text.endsWith(QLatin1Char('"'))) {
+        QString inner;
+        for (int i = 1; i < text.size() - 1; ++i) {
+            if (text.at(i) == QLatin1Char('\\') && i + 1 < text.size() - 1)
+                ++i;
+            inner += text.at(i);
+        }
+        return inner;
+    }
+    return text;
+}
+
 // The device file is read with a small parser of its own: QSettings keeps a
 // per-path cache that misses quick edits of the same size within one time stamp.
 class IniValues
@@ -28,17 +61,16 @@ public:
             const QString line = QString::fromUtf8(rawLine).trimmed();
             if (line.isEmpty() || line.startsWith(QLatin1Char(';')) || line.startsWith(QLatin1Char('#')))
                 continue;
-            if (line.startsWith(QLatin1Char('[')) && line.endsWith(QLatin1Char(']'))) {
-                group = line.mid(1, line.size() - 2).trimmed();
+            if (line.startsWith(QLatin1Char('['))) {
+                const int close = line.indexOf(QLatin1Char(']'));
+                if (close > 0 && iniValue(line.mid(close + 1)).isEmpty())
+                    group = line.mid(1, close - 1).trimmed();
                 continue;
             }
             const int equals = line.indexOf(QLatin1Char('='));
             if (equals <= 0)
                 continue;
-            QString value = line.mid(equals + 1).trimmed();
-            if (value.size() >= 2 && value.startsWith(QLatin1Char('"')) && value.endsWith(QLatin1Char('"')))
-                value = value.mid(1, value.size() - 2);
-            m_values.insert(group + QLatin1Char('/') + line.left(equals).trimmed(), value);
+            m_values.insert(group + QLatin1Char('/') + line.left(equals).trimmed(), iniValue(line.mid(equals + 1)));
         }
     }
     bool contains(const QString &key) const { return m_values.contains(key); }
@@ -113,43 +145,66 @@ QString SimulatedDevice::filePath() const
 
 DeviceState SimulatedDevice::state()
 {
-    if (!m_loaded) {
+    // Watch first, then read, so that no edit falls between the two.
+    if (ensureWatching() || !m_loaded) {
         m_state = read(filePath());
         m_loaded = true;
     }
-    ensureWatching();
     return m_state;
 }
 
-void SimulatedDevice::ensureWatching()
+bool SimulatedDevice::ensureWatching()
 {
     // The watcher needs an application object; start-up asks for the device
-    // state before one exists, and tests create more than one in turn.
+    // state before one exists, and tests create more than one in turn (and
+    // may point $VELTRA_DEVICE_FILE elsewhere between them).
     QCoreApplication *app = QCoreApplication::instance();
-    if (!app || (m_watcher && m_watcherApp == app))
-        return;
+    if (!app || (m_watcher && m_watcherApp == app && m_watchedPath == filePath()))
+        return false;
     delete m_watcher;
     m_watcher = new QFileSystemWatcher(this);
     m_watcherApp = app;
-    const QString path = filePath();
-    const QString dir = QFileInfo(path).absolutePath();
-    if (QFileInfo::exists(dir))
-        m_watcher->addPath(dir);
-    if (QFileInfo::exists(path))
-        m_watcher->addPath(path);
+    m_watchedPath = filePath();
     connect(m_watcher, &QFileSystemWatcher::fileChanged, this, &SimulatedDevice::reload);
     connect(m_watcher, &QFileSystemWatcher::directoryChanged, this, &SimulatedDevice::reload);
+    rewatch();
+    return true;
+}
+
+// Watches the file when it exists and the deepest existing directory on its
+// way, so that a directory or a file created later, a file replaced by an
+// editor's rename, removed, or replaced by a directory are all seen.
+void SimulatedDevice::rewatch()
+{
+    if (!m_watcher)
+        return;
+    const QString path = QFileInfo(m_watchedPath).absoluteFilePath();
+    // The file's inode may have changed under the same name, so the watches are
+    // always made anew. Something may appear between the look and the watch:
+    // look again until the picture holds (a few rounds at most).
+    QStringList wanted;
+    for (int round = 0; round < 4; ++round) {
+        const QStringList watched = m_watcher->files() + m_watcher->directories();
+        if (!watched.isEmpty())
+            m_watcher->removePaths(watched);
+        QString dir = QFileInfo(path).absolutePath();
+        while (!QFileInfo(dir).isDir() && dir != QFileInfo(dir).absolutePath())
+            dir = QFileInfo(dir).absolutePath();
+        const QStringList now = QFileInfo::exists(path) ? QStringList{dir, path} : QStringList{dir};
+        m_watcher->addPaths(now);
+        if (now == wanted)
+            return;
+        wanted = now;
+    }
 }
 
 void SimulatedDevice::reload()
 {
     const DeviceState old = m_loaded ? m_state : DeviceState();
+    if (!ensureWatching())
+        rewatch();
     m_state = read(filePath());
     m_loaded = true;
-    // An editor that saves by replacing the file drops it from the watch list.
-    const QString path = filePath();
-    if (m_watcher && QFileInfo::exists(path) && !m_watcher->files().contains(path))
-        m_watcher->addPath(path);
 
     const DeviceState &s = m_state;
     if (old.batteryPercent != s.batteryPercent || old.batteryMillivolts != s.batteryMillivolts

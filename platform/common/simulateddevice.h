@@ -70,11 +70,14 @@ signals:
 
 private:
     SimulatedDevice();
-    void ensureWatching();
+    // Arms the watcher for this application and path; true when it did.
+    bool ensureWatching();
+    void rewatch();
     static DeviceState read(const QString &path);
 
     DeviceState m_state;
     bool m_loaded = false;
     QFileSystemWatcher *m_watcher = nullptr;
     QPointer<QObject> m_watcherApp;
+    QString m_watchedPath;
 };

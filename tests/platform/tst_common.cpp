@@ -5,6 +5,7 @@
 #include "batterystatewrapper.h"
 #include "gaugeinfo.h"
 #include "language.h"
+#include "logcapture.h"
 #include "networksettings.h"
 #include "networktypes.h"
 #include "reminder.h"
@@ -24,6 +25,8 @@
 #include <QTemporaryDir>
 #include <QTranslator>
 #include <QtTest>
+
+#include <functional>
 
 class TestCommon : public QObject
 {
@@ -45,6 +48,7 @@ private slots:
     void initTestCase()
     {
         veltra::test::installWarningGuard();
+        veltra::test::startLogCapture();
         qputenv("VELTRA_ROOTFS", m_root.path().toUtf8());
         m_deviceFile = m_root.path() + "/device.ini";
         qputenv("VELTRA_DEVICE_FILE", m_deviceFile.toUtf8());
@@ -128,6 +132,154 @@ private slots:
         writeDevice("[tubing]\nalternate_chb_ref_color=\n");
         SimulatedDevice::instance().reload();
         QCOMPARE(Language::instance().alternateChBRefColor(), QString());
+    }
+
+    // The README's example device file, taken from README.md itself, is read
+    // as written (inline comments and all), and so is the same file with other
+    // values in it: the README and the reader cannot drift apart.
+    void readmeDeviceFileExample()
+    {
+        QFile readme(VELTRA_SOURCE_DIR "/README.md");
+        QVERIFY(readme.open(QIODevice::ReadOnly));
+        const QString text = QString::fromUtf8(readme.readAll());
+        const int section = text.indexOf("## The simulated device");
+        QVERIFY(section >= 0);
+        const int start = text.indexOf("```ini\n", section);
+        const int end = text.indexOf("```", start + 7);
+        QVERIFY(start > 0 && end > start);
+        const QString example = text.mid(start + 7, end - start - 7);
+
+        struct Field
+        {
+            const char *key;
+            const char *other; // a value other than the README's
+            std::function<QString(const DeviceState &)> get;
+        };
+        auto yes = [](bool b) { return QString(b ? "true" : "false"); };
+        const QVector<Field> fields = {
+            {"battery/percent", "12", [](const DeviceState &s) { return QString::number(s.batteryPercent); }},
+            {"battery/millivolts", "3500", [](const DeviceState &s) { return QString::number(s.batteryMillivolts); }},
+            {"battery/charging", "true", [&](const DeviceState &s) { return yes(s.charging); }},
+            {"network/mode", "NETWORKMODE_ETHERNET", [](const DeviceState &s) { return s.networkMode; }},
+            {"network/state", "NETWORKSTATE_ERROR", [](const DeviceState &s) { return s.networkState; }},
+            {"network/error", "NETWORKERROR_SSID_NOT_FOUND", [](const DeviceState &s) { return s.networkError; }},
+            {"network/ssid", "Plant7", [](const DeviceState &s) { return s.ssid; }},
+            {"network/ip", "10.0.0.9", [](const DeviceState &s) { return s.ipAddress; }},
+            {"network/bridge", "true", [&](const DeviceState &s) { return yes(s.apEth0Bridge); }},
+            {"bluetooth/enabled", "false", [&](const DeviceState &s) { return yes(s.bluetoothEnabled); }},
+            {"gauge/model", "VG-3", [](const DeviceState &s) { return s.modelNumber; }},
+            {"gauge/serial", "777", [](const DeviceState &s) { return s.serialNumber; }},
+            {"gauge/calibration_date", "2025-01-02", [](const DeviceState &s) { return s.calibrationDate; }},
+            {"gauge/software_version", "2.0.1", [](const DeviceState &s) { return s.softwareVersion; }},
+            {"autooff/enabled", "true", [&](const DeviceState &s) { return yes(s.autoOffEnabled); }},
+            {"autooff/timeout", "120", [](const DeviceState &s) { return QString::number(s.autoOffTimeoutSeconds); }},
+            {"tubing/alternate_chb_ref_color", "R", [](const DeviceState &s) { return s.alternateChBRefColor; }},
+        };
+
+        // Every key line of the example with its value as written; and the
+        // same file with the other values, comments kept.
+        QMap<QString, QString> written;
+        QStringList otherLines;
+        QString group;
+        const QRegularExpression keyLine("^(\\w+)=(\\S*)");
+        for (const QString &line : example.split('\n')) {
+            if (line.startsWith('['))
+                group = line.mid(1, line.indexOf(']') - 1);
+            const QRegularExpressionMatch m = keyLine.match(line);
+            QString other = line;
+            if (m.hasMatch()) {
+                const QString key = group + "/" + m.captured(1);
+                written.insert(key, m.captured(2));
+                for (const Field &f : fields) {
+                    if (key == f.key)
+                        other.replace(m.capturedStart(2), m.capturedLength(2), f.other);
+                }
+            }
+            otherLines << other;
+        }
+        QStringList known;
+        for (const Field &f : fields)
+            known << f.key;
+        known.sort();
+        QCOMPARE(QStringList(written.keys()), known);
+
+        for (const bool others : {false, true}) {
+            writeDevice((others ? otherLines.join('\n') : example).toUtf8());
+            veltra::test::clearCapturedLog();
+            SimulatedDevice::instance().reload();
+            QCOMPARE(veltra::test::capturedLog().filter("SimulatedDevice::read()"), QStringList());
+            const DeviceState s = SimulatedDevice::instance().state();
+            for (const Field &f : fields)
+                QCOMPARE(f.get(s), others ? QString(f.other) : written.value(f.key));
+        }
+    }
+
+    void inlineCommentsAndQuotes_data()
+    {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<QString>("ssid");
+        QTest::newRow("comment after blanks") << QByteArray("ssid=Lab   ; the lab's") << "Lab";
+        QTest::newRow("hash comment") << QByteArray("ssid=Lab # the lab's") << "Lab";
+        QTest::newRow("comment right after") << QByteArray("ssid=Lab;x") << "Lab";
+        QTest::newRow("quoted keeps ; and #") << QByteArray("ssid=\"Lab;2 #3\" ; comment") << "Lab;2 #3";
+        QTest::newRow("escaped quote") << QByteArray("ssid=\"say \\\"hi\\\"\"") << "say \"hi\"";
+        QTest::newRow("empty before a comment") << QByteArray("ssid= ; none") << "";
+        QTest::newRow("section with a comment") << QByteArray("ssid=Lab\n[gauge] ; gauge\nssid=Other") << "Lab";
+        QTest::newRow("blanks around =") << QByteArray("ssid  =  Lab 2  ") << "Lab 2";
+    }
+    void inlineCommentsAndQuotes()
+    {
+        QFETCH(QByteArray, file);
+        QFETCH(QString, ssid);
+        writeDevice("[network] ; the network\n" + file + "\n");
+        SimulatedDevice::instance().reload();
+        QCOMPARE(SimulatedDevice::instance().state().ssid, ssid);
+    }
+
+    // The device file's directory need not exist at start: the nearest
+    // directory that does is watched, and the file is followed as it
+    // appears, is replaced by an editor's rename, disappears, or becomes a
+    // directory.
+    void fileFollowedWhereverItAppears()
+    {
+        QTemporaryDir root;
+        const QString dir = root.path() + "/etc/veltra";
+        const QString path = dir + "/device.ini";
+        qputenv("VELTRA_DEVICE_FILE", path.toUtf8());
+        auto restore = qScopeGuard([this] {
+            qputenv("VELTRA_DEVICE_FILE", m_deviceFile.toUtf8());
+            SimulatedDevice::instance().reload();
+        });
+        auto percent = [] { return SimulatedDevice::instance().state().batteryPercent; };
+        auto write = [](const QString &file, const QByteArray &content) {
+            QFile f(file);
+            return f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(content) == content.size();
+        };
+        const int wait = veltra::test::timeout(5000);
+        QCOMPARE(percent(), DeviceState().batteryPercent);
+
+        QVERIFY(QDir().mkpath(dir));
+        QVERIFY(write(path, "[battery]\npercent=12\n"));
+        QTRY_COMPARE_WITH_TIMEOUT(percent(), 12, wait);
+
+        QVERIFY(write(path + ".new", "[battery]\npercent=13\n"));
+        QVERIFY(QFile::remove(path) && QFile::rename(path + ".new", path));
+        QTRY_COMPARE_WITH_TIMEOUT(percent(), 13, wait);
+        QVERIFY(write(path, "[battery]\npercent=14\n")); // the renamed file is watched too
+        QTRY_COMPARE_WITH_TIMEOUT(percent(), 14, wait);
+
+        QVERIFY(QFile::remove(path));
+        QTRY_COMPARE_WITH_TIMEOUT(percent(), DeviceState().batteryPercent, wait);
+        QVERIFY(write(path, "[battery]\npercent=15\n"));
+        QTRY_COMPARE_WITH_TIMEOUT(percent(), 15, wait);
+
+        QVERIFY(QFile::remove(path) && QDir().mkpath(path));
+        QTRY_COMPARE_WITH_TIMEOUT(percent(), DeviceState().batteryPercent, wait);
+
+        QVERIFY(QDir(root.path() + "/etc").removeRecursively());
+        QVERIFY(QDir().mkpath(dir));
+        QVERIFY(write(path, "[battery]\npercent=16\n"));
+        QTRY_COMPARE_WITH_TIMEOUT(percent(), 16, wait);
     }
 
     void enumParsersRoundTrip()
@@ -359,10 +511,15 @@ private slots:
 
     void missingSoundIsSilent()
     {
+        veltra::test::clearCapturedLog();
         ZELSound sound(m_root.path() + "/no-such.wav", false, 100);
         sound.play();
         ZELSound directory(m_root.path(), true, 250);
         directory.play();
+        // Nothing was set up to play, and each is logged once.
+        QVERIFY(sound.findChildren<QObject *>().isEmpty());
+        QVERIFY(directory.findChildren<QObject *>().isEmpty());
+        QCOMPARE(veltra::test::capturedLog().filter("ZELSound::play() no sound file").size(), 2);
     }
 
     void versionHistoryGrowsOnlyOnChange()
