@@ -1,5 +1,6 @@
 #include "globalconfig.h"
 
+#include "initext.h"
 #include "rootfs.h"
 
 #include <QDebug>
@@ -42,15 +43,33 @@ bool GlobalConfig::resetIfRequested()
     if (!marker.exists() || marker.isSymLink() || !marker.isFile())
         return false;
     const QString dir = QDir::cleanPath(savedDataDir());
-    qDebug() << "GlobalConfig::resetIfRequested() clearing" << dir;
     const QFileInfo dirInfo(dir);
-    if (dirInfo.isSymLink()) {
-        // Clear the link, never what it points to.
-        QFile::remove(dir);
+    if (!dirInfo.isSymLink()) {
+        qDebug() << "GlobalConfig::resetIfRequested() clearing" << dir;
+        // QDir::removeRecursively removes links themselves, not their targets.
+        QDir(dir).removeRecursively();
         return true;
     }
-    // QDir::removeRecursively removes links themselves, not their targets.
-    QDir(dir).removeRecursively();
+    // A saved-data directory that is a link to a data partition: its contents
+    // go, the link stays. Links inside are removed, never followed.
+    const QString target = dirInfo.canonicalFilePath();
+    const QString linkParent = QFileInfo(dirInfo.absolutePath()).canonicalFilePath();
+    if (target.isEmpty() || target == QLatin1String("/") || linkParent == target
+        || linkParent.startsWith(target + QLatin1Char('/'))) {
+        // A link to "/" or to a directory holding the link would take far more
+        // than the saved data with it.
+        qDebug() << "GlobalConfig::resetIfRequested() not clearing" << dir << ": it links to" << target;
+        return false;
+    }
+    qDebug() << "GlobalConfig::resetIfRequested() clearing" << dir << "(a link to" << target << ")";
+    const QFileInfoList entries =
+        QDir(target).entryInfoList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+    for (const QFileInfo &entry : entries) {
+        const QString path = entry.absoluteFilePath();
+        const bool removed = entry.isDir() && !entry.isSymLink() ? QDir(path).removeRecursively() : QFile::remove(path);
+        if (!removed)
+            qDebug() << "GlobalConfig::resetIfRequested() cannot remove" << path;
+    }
     return true;
 }
 
@@ -76,13 +95,13 @@ void GlobalConfig::writeDefaults(QSettings &settings)
 
 StartupSettings GlobalConfig::read(QSettings &settings)
 {
+    // Every value is the plain text the file holds, commas and all.
     StartupSettings s;
-    s.appsDir = settings.value(kAppsDir, QStringLiteral("..\\..\\veltra\\apps")).toString();
-    s.homeAppId = settings.value(kHomeAppId, kDefaultAppId).toString();
-    s.startupAppId = settings.value(kStartupAppId, QString()).toString();
-    s.singleAppMode = settings.value(kSingleAppMode, QStringLiteral("false")).toString();
-    s.screenshotDir = settings.value(kScreenshotDir, veltra::rootfs(QStringLiteral("/opt/save_data/screenshots")))
-                          .toString();
+    s.appsDir = IniText::value(settings, kAppsDir, QStringLiteral("..\\..\\veltra\\apps"));
+    s.homeAppId = IniText::value(settings, kHomeAppId, kDefaultAppId);
+    s.startupAppId = IniText::value(settings, kStartupAppId);
+    s.singleAppMode = IniText::value(settings, kSingleAppMode, QStringLiteral("false"));
+    s.screenshotDir = IniText::value(settings, kScreenshotDir, veltra::rootfs(QStringLiteral("/opt/save_data/screenshots")));
     return s;
 }
 

@@ -144,17 +144,69 @@ private slots:
         QVERIFY(QFileInfo::exists(outside.path() + "/single.txt"));
     }
 
-    void resetOfALinkedSavedDataDirectoryKeepsItsTarget()
+    // On a device the saved-data directory is often a link to a data
+    // partition: the reset clears what the partition holds and keeps the link,
+    // and removes links found inside without following them.
+    void resetThroughALinkedSavedDataDirectory()
     {
+        QTemporaryDir partition;
         QTemporaryDir outside;
-        writeFile(outside.path() + "/delete_on_reboot", "");
-        writeFile(outside.path() + "/keep.txt", "data");
-        QDir().mkpath(m_root->path() + "/opt");
-        QVERIFY(QFile::link(outside.path(), saveData()));
+        const QString data = partition.path();
+        writeFile(data + "/delete_on_reboot", "");
+        writeFile(data + "/global.conf", "[General]\nhome_app_id=com.example.Other\n");
+        writeFile(data + "/badges.conf", "[General]\nx=1\n");
+        writeFile(data + "/screenshots/a.png", "png");
+        writeFile(data + "/.hidden", "h");
+        writeFile(outside.path() + "/precious/report.csv", "data");
+        QVERIFY(QFile::link(outside.path() + "/precious", data + "/linked_dir"));
+        QVERIFY(QFile::link(outside.path() + "/precious/report.csv", data + "/linked_file"));
+        QVERIFY(QDir().mkpath(m_root->path() + "/opt"));
+        QVERIFY(QFile::link(data, saveData()));
 
         QVERIFY(GlobalConfig::resetIfRequested());
-        QVERIFY(QFileInfo::exists(outside.path() + "/keep.txt"));
-        QVERIFY(!QFileInfo(saveData()).isSymLink());
+        QVERIFY(QFileInfo(saveData()).isSymLink());
+        QCOMPARE(QDir(data).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot),
+                 QStringList());
+        QVERIFY(QFileInfo::exists(outside.path() + "/precious/report.csv"));
+        // The next start writes a fresh configuration into the partition.
+        QCOMPARE(startUp().homeAppId, QString("com.ostrelle.veltra.Home"));
+        QVERIFY(QFileInfo::exists(data + "/global.conf"));
+    }
+
+    // A link that would take more than the saved data with it is not followed.
+    void resetRefusesALinkToAnAncestor()
+    {
+        writeFile(m_root->path() + "/opt/delete_on_reboot", "");
+        writeFile(m_root->path() + "/opt/other/keep.txt", "data");
+        QVERIFY(QFile::link(m_root->path() + "/opt", saveData()));
+        QVERIFY(!GlobalConfig::resetIfRequested());
+        QVERIFY(QFileInfo::exists(m_root->path() + "/opt/other/keep.txt"));
+    }
+
+    // A value with a comma is the text it holds, not a list.
+    void valuesAreReadAsPlainText_data()
+    {
+        QTest::addColumn<QByteArray>("line");
+        QTest::addColumn<QString>("screenshotDir");
+        QTest::newRow("comma and blank") << QByteArray("/data/shots, 2026") << "/data/shots, 2026";
+        QTest::newRow("comma alone") << QByteArray("a,b") << "a,b";
+        QTest::newRow("blanks around commas") << QByteArray("a , b ,c") << "a , b ,c";
+        QTest::newRow("quoted") << QByteArray("\"x, y\"") << "x, y";
+        QTest::newRow("comment after a list") << QByteArray("p,q ; note") << "p,q";
+        QTest::newRow("escapes") << QByteArray("C:\\\\shots, \\\"new\\\"") << "C:\\shots, \"new\"";
+        QTest::newRow("trailing comma") << QByteArray("/x,") << "/x,";
+    }
+    void valuesAreReadAsPlainText()
+    {
+        QFETCH(QByteArray, line);
+        QFETCH(QString, screenshotDir);
+        writeFile(GlobalConfig::filePath(), "[General]\nscreenshot_dir=" + line + "\napps_dir=" + line
+                                                + "\nhome_app_id=" + line + "\nstartup_app_id=" + line + "\n");
+        const StartupSettings s = startUp();
+        QCOMPARE(s.screenshotDir, screenshotDir);
+        QCOMPARE(s.appsDir, screenshotDir);
+        QCOMPARE(s.homeAppId, screenshotDir);
+        QCOMPARE(s.startupAppId, screenshotDir);
     }
 
     void defaultsAreWrittenOnceAndOnlyWhenAbsent()

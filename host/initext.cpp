@@ -1,0 +1,168 @@
+#include "initext.h"
+
+#include <QFile>
+#include <QSettings>
+#include <QVariant>
+
+namespace {
+
+// A key as the settings class writes it: "%XX" and "%UXXXX" stand for a
+// character, "\" for "/".
+QString unescapeKey(const QByteArray &raw)
+{
+    QString key;
+    for (int i = 0; i < raw.size(); ++i) {
+        const char c = raw.at(i);
+        if (c == '\\') {
+            key += QLatin1Char('/');
+            continue;
+        }
+        if (c == '%' && i + 1 < raw.size()) {
+            const bool wide = raw.at(i + 1) == 'U';
+            const int digits = wide ? 4 : 2;
+            const int first = i + (wide ? 2 : 1);
+            bool ok = false;
+            const uint code = first + digits <= raw.size() ? raw.mid(first, digits).toUInt(&ok, 16) : 0;
+            if (ok) {
+                key += QChar(ushort(code));
+                i = first + digits - 1;
+                continue;
+            }
+        }
+        key += QChar::fromLatin1(c);
+    }
+    return key;
+}
+
+int hexDigit(char c)
+{
+    if (c >= '0' && c <= '9')
+        return c - '0';
+    if (c >= 'a' && c <= 'f')
+        return c - 'a' + 10;
+    if (c >= 'A' && c <= 'F')
+        return c - 'A' + 10;
+    return -1;
+}
+
+// A value: leading blanks skipped, quotes grouping, backslash escapes (\a \b
+// \f \n \r \t \v \" \? \' \\, \x hex, octal), trailing blanks of an unquoted
+// value dropped, ";" outside quotes ending it. Bytes are UTF-8.
+QString unescapeValue(const QByteArray &raw)
+{
+    static const char kEscapes[][2] = {{'a', '\a'}, {'b', '\b'}, {'f', '\f'}, {'n', '\n'},
+                                       {'r', '\r'}, {'t', '\t'}, {'v', '\v'}, {'"', '"'},
+                                       {'?', '?'},  {'\'', '\''}, {'\\', '\\'}};
+    QString text;
+    QByteArray pending; // plain bytes not yet decoded
+    auto flush = [&] {
+        text += QString::fromUtf8(pending);
+        pending.clear();
+    };
+    bool quoted = false;
+    bool anyQuotes = false;
+    int i = 0;
+    while (i < raw.size() && (raw.at(i) == ' ' || raw.at(i) == '\t'))
+        ++i;
+    while (i < raw.size()) {
+        const char c = raw.at(i++);
+        if (c == '"') {
+            quoted = !quoted;
+            anyQuotes = true;
+            if (!quoted) {
+                while (i < raw.size() && (raw.at(i) == ' ' || raw.at(i) == '\t'))
+                    ++i;
+            }
+            continue;
+        }
+        if (c == ';' && !quoted)
+            break;
+        if (c != '\\' || i >= raw.size()) {
+            pending += c;
+            continue;
+        }
+        flush();
+        const char e = raw.at(i++);
+        bool known = false;
+        for (const auto &escape : kEscapes) {
+            if (e == escape[0]) {
+                text += QLatin1Char(escape[1]);
+                known = true;
+                break;
+            }
+        }
+        if (known)
+            continue;
+        if (e == 'x') {
+            uint code = 0;
+            while (i < raw.size() && hexDigit(raw.at(i)) >= 0 && code < 0x10000)
+                code = code * 16 + uint(hexDigit(raw.at(i++)));
+            text += QChar(ushort(code));
+        } else if (e >= '0' && e <= '7') {
+            uint code = uint(e - '0');
+            while (i < raw.size() && raw.at(i) >= '0' && raw.at(i) <= '7' && code < 0x10000)
+                code = code * 8 + uint(raw.at(i++) - '0');
+            text += QChar(ushort(code));
+        }
+        // Any other escaped character is dropped, as the settings class does.
+    }
+    flush();
+    if (!anyQuotes) {
+        while (text.endsWith(QLatin1Char(' ')) || text.endsWith(QLatin1Char('\t')))
+            text.chop(1);
+    }
+    // Texts that begin with "@" are stored with a second one in front.
+    if (text.startsWith(QLatin1String("@@")))
+        text.remove(0, 1);
+    return text;
+}
+
+} // namespace
+
+namespace IniText {
+
+QHash<QString, QString> topLevel(const QByteArray &content)
+{
+    QHash<QString, QString> values;
+    bool topLevelSection = true;
+    for (QByteArray line : content.split('\n')) {
+        if (line.endsWith('\r'))
+            line.chop(1);
+        const QByteArray trimmed = line.trimmed();
+        if (trimmed.isEmpty() || trimmed.startsWith(';'))
+            continue;
+        if (trimmed.startsWith('[')) {
+            const int close = trimmed.indexOf(']');
+            const QByteArray name = close > 0 ? trimmed.mid(1, close - 1).trimmed() : QByteArray();
+            topLevelSection = name.compare("General", Qt::CaseInsensitive) == 0;
+            continue;
+        }
+        const int equals = trimmed.indexOf('=');
+        if (!topLevelSection || equals <= 0)
+            continue;
+        const QString key = unescapeKey(trimmed.left(equals).trimmed());
+        if (!key.isEmpty() && !key.contains(QLatin1Char('/')))
+            values.insert(key, unescapeValue(trimmed.mid(equals + 1)));
+    }
+    return values;
+}
+
+QString value(const QSettings &settings, const QString &key, const QString &fallback)
+{
+    const QVariant stored = settings.value(key);
+    if (!stored.isValid())
+        return fallback;
+    if (stored.type() != QVariant::StringList && stored.type() != QVariant::List)
+        return stored.toString();
+    QFile file(settings.fileName());
+    constexpr qint64 kMaxBytes = 4 * 1024 * 1024;
+    if (file.open(QIODevice::ReadOnly) && file.size() <= kMaxBytes) {
+        const QHash<QString, QString> texts = topLevel(file.read(kMaxBytes));
+        const auto it = texts.constFind(key);
+        if (it != texts.constEnd())
+            return it.value();
+    }
+    return stored.toStringList().join(QStringLiteral(", "));
+}
+
+} // namespace IniText
