@@ -1,6 +1,7 @@
 #include "appmanager.h"
 
 #include "appinterface.h"
+#include "badgestore.h"
 #include "language.h"
 #include "qmlsetup.h"
 #include "reminder.h"
@@ -12,10 +13,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QPluginLoader>
-#include <QSettings>
-#include <QTemporaryFile>
 
-#include <cstdio>
 
 namespace {
 
@@ -36,107 +34,19 @@ const BuiltInTitle kBuiltInTitles[] = {
 
 const QString kTranslationDir = QStringLiteral(":/i18n");
 
-// Badge keys lie at the top level of the badge file. The settings class takes
-// "/" as a group separator and drops leading, trailing and doubled ones, so an
-// identifier holding one would land in a group or on another app's key
-// ("/com.ostrelle.veltra.Home" is "com.ostrelle.veltra.Home"). Every other
-// character, the backslash, "=", "[", spaces and non-ASCII text among them, is escaped by
-// the settings class and comes back unchanged.
-bool isBadgeKey(const QString &appId)
-{
-    return !appId.isEmpty() && !appId.contains(QLatin1Char('/'));
-}
-
 } // namespace
 
 AppManager::AppManager(const QString &appsDir, const QString &appFilter, QObject *parent)
     : QObject(parent)
     , appsDir(appsDir)
     , appFilter(appFilter)
+    , badgeStore(new BadgeStore(veltra::rootfs(QStringLiteral("/opt/save_data/badges.conf")), this))
 {
-    badgePath = veltra::rootfs(QStringLiteral("/opt/save_data/badges.conf"));
-    const QString badgeDir = QFileInfo(badgePath).absolutePath();
-    if (!QFileInfo::exists(badgeDir) && !QDir().mkpath(badgeDir))
-        qDebug() << "AppManager::AppManager() cannot create" << badgeDir << "; badges stay in memory";
-    {
-        const QSettings stored(badgePath, QSettings::IniFormat);
-        const QStringList keys = stored.allKeys();
-        for (const QString &key : keys)
-            badges.insert(key, stored.value(key).toString());
-    }
+    connect(badgeStore, &BadgeStore::changed, this, &AppManager::badgesTextChanged);
     discover();
 }
 
-AppManager::~AppManager()
-{
-    // A change that could not be written (a full file system) gets one more try.
-    if (badgesUnsaved)
-        saveBadges();
-}
-
-// The settings class writes its file through a save file that, when the file
-// system fills up while it flushes, still renames the cut-off file into place.
-// So the badges are written under a fresh temporary name in the same
-// directory, read back under another fresh name (one the settings class has no
-// cached copy of, so it reads the disk) and compared; only a complete file
-// replaces badges.conf, by an atomic rename. Otherwise badges.conf stays as it
-// was and the badges stay in memory.
-bool AppManager::saveBadges()
-{
-    const QFileInfo target(badgePath);
-    if (target.exists() && !target.isWritable()) {
-        qDebug() << "AppManager:" << badgePath << "is read-only; the badges stay in memory";
-        badgesUnsaved = true;
-        return false;
-    }
-    QTemporaryFile reserved(target.absolutePath() + QStringLiteral("/.badges.conf.XXXXXX"));
-    if (!reserved.open()) {
-        qDebug() << "AppManager: cannot write the badges to" << target.absolutePath() << ":"
-                 << reserved.errorString() << "; they stay in memory";
-        badgesUnsaved = true;
-        return false;
-    }
-    reserved.setAutoRemove(false);
-    const QString written = reserved.fileName();
-    const QString checked = written + QStringLiteral(".check");
-    reserved.close();
-    auto fail = [&](const char *why) {
-        QFile::remove(written);
-        QFile::remove(checked);
-        qDebug() << "AppManager: the badges were not saved (" << why << "); badges.conf is unchanged and the"
-                 << "badges stay in memory";
-        badgesUnsaved = true;
-        return false;
-    };
-    {
-        QSettings out(written, QSettings::IniFormat);
-        for (auto it = badges.cbegin(); it != badges.cend(); ++it)
-            out.setValue(it.key(), it.value());
-        out.sync();
-        if (out.status() != QSettings::NoError)
-            return fail("writing failed");
-    }
-    if (::rename(QFile::encodeName(written).constData(), QFile::encodeName(checked).constData()) != 0)
-        return fail("the written file could not be renamed");
-    {
-        const QSettings in(checked, QSettings::IniFormat);
-        QVariantMap readBack;
-        const QStringList keys = in.allKeys();
-        for (const QString &key : keys)
-            readBack.insert(key, in.value(key).toString());
-        if (in.status() != QSettings::NoError || readBack != badges)
-            return fail("the written file is incomplete, the file system may be full");
-    }
-    // The permissions the badge file had, or the usual ones for a new file.
-    const QFileDevice::Permissions permissions = target.exists() && target.isFile() && !target.isSymLink()
-        ? QFile::permissions(badgePath)
-        : QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup | QFileDevice::ReadOther;
-    QFile::setPermissions(checked, permissions);
-    if (::rename(QFile::encodeName(checked).constData(), QFile::encodeName(badgePath).constData()) != 0)
-        return fail("badges.conf could not be replaced");
-    badgesUnsaved = false;
-    return true;
-}
+AppManager::~AppManager() = default;
 
 void AppManager::discover()
 {
@@ -186,6 +96,12 @@ bool AppManager::acceptPlugin(const QString &filePath)
         qDebug() << "AppManager::discover() skipped" << filePath << ": its record has no text \"id\"";
         return false;
     }
+    const QJsonValue qmlUrl = record.value(QStringLiteral("qmlUrl"));
+    if (!qmlUrl.isString() || qmlUrl.toString().isEmpty()) {
+        // Without its main QML file the app could be listed but never shown.
+        qDebug() << "AppManager::discover() skipped" << filePath << ": its record has no text \"qmlUrl\"";
+        return false;
+    }
     const QString appId = id.toString();
     const QString name = record.value(QStringLiteral("name")).toString();
     if (!appFilter.isEmpty() && appFilter != appId)
@@ -227,44 +143,22 @@ QVariant AppManager::appMetadataList() const
 
 QVariant AppManager::badgesText() const
 {
-    return badges;
+    return badgeStore->badges();
 }
 
 QString AppManager::getBadgeText(const QString &appId) const
 {
-    if (!isBadgeKey(appId))
-        return QString();
-    return badges.value(appId).toString();
+    return badgeStore->text(appId);
 }
 
 void AppManager::setBadgeText(const QString &appId, const QString &badgeText)
 {
-    if (appId.isEmpty()) {
-        qDebug() << "AppManager::setBadgeText() refused a badge without an app identifier";
-        return;
-    }
-    if (!isBadgeKey(appId)) {
-        qDebug() << "AppManager::setBadgeText() refused the app identifier" << appId << ": it holds a \"/\"";
-        return;
-    }
-    if (badges.value(appId).toString() == badgeText)
-        return;
-    badges.insert(appId, badgeText);
-    saveBadges();
-    emit badgesTextChanged();
+    badgeStore->setText(appId, badgeText);
 }
 
 void AppManager::removeBadge(const QString &appId)
 {
-    if (!isBadgeKey(appId)) {
-        qDebug() << "AppManager::removeBadge() refused the app identifier" << appId;
-        return;
-    }
-    if (!badges.contains(appId))
-        return;
-    badges.remove(appId);
-    saveBadges();
-    emit badgesTextChanged();
+    badgeStore->remove(appId);
 }
 
 void AppManager::allAppsLoaded()

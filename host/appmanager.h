@@ -7,11 +7,13 @@
 #include <QTranslator>
 #include <QVariant>
 
+class BadgeStore;
+
 // The host's catalogue of apps. Construction finds the app plug-ins in the apps
 // directory, lets each accepted app register its types and install its
 // translation, and keeps one metadata record per app; the list is fixed from
-// then on. It also keeps a short badge text per app identifier in
-// "/opt/save_data/badges.conf".
+// then on. Its badge invokables reach the badge store, a short text per app
+// identifier in "/opt/save_data/badges.conf".
 class AppManager : public QObject
 {
     Q_OBJECT
@@ -40,16 +42,10 @@ private:
     void discover();
     bool acceptPlugin(const QString &filePath);
     static QString builtInTitle(const QString &name, const QString &title);
-    bool saveBadges();
 
     QString appsDir;
     QString appFilter;
     QHash<QString, QJsonObject> appMetadata;
     QTranslator sharedTranslator;
-    // The badge file's path and its badges with this run's changes. Every
-    // change is written at once through a checked temporary file; one that
-    // could not be written is tried again with the next change and at the end.
-    QString badgePath;
-    QVariantMap badges;
-    bool badgesUnsaved = false;
+    BadgeStore *badgeStore;
 };

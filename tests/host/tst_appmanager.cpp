@@ -17,6 +17,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <cstdio>
+
 namespace {
 
 const QString kFixtures = QStringLiteral(VELTRA_FIXTURE_DIR);
@@ -188,7 +190,7 @@ private slots:
 
     void badFilesAreSkipped()
     {
-        install({"libalpha.so", "libnotanapp.so", "libbadtypes.so", "libnoid.so"});
+        install({"libalpha.so", "libnotanapp.so", "libbadtypes.so", "libnoid.so", "libnoqml.so"});
         const QString dir = m_apps->path();
         QFile text(dir + "/readme.txt");
         QVERIFY(text.open(QIODevice::WriteOnly));
@@ -214,6 +216,7 @@ private slots:
         listed.removeAll("com.ostrelle.veltra.FakePower");
         QCOMPARE(listed, QStringList({"com.ostrelle.veltra.Alpha"}));
         QVERIFY(!veltra::test::capturedLog().filter("noid.so\" : its record has no text \"id\"").isEmpty());
+        QVERIFY(!veltra::test::capturedLog().filter("noqml.so\" : its record has no text \"qmlUrl\"").isEmpty());
         QVERIFY(!veltra::test::capturedLog().filter("notanapp.so\" : not an app plug-in").isEmpty());
         QVERIFY(!veltra::test::capturedLog().filter("readme.txt").isEmpty());
     }
@@ -316,7 +319,7 @@ private slots:
             manager.setBadgeText(appId, text);
             QCOMPARE(changed.count(), stored ? 1 : 0);
             if (!stored) {
-                QVERIFY(!veltra::test::capturedLog().filter("AppManager::setBadgeText() refused").isEmpty());
+                QVERIFY(!veltra::test::capturedLog().filter("BadgeStore::setText() refused the app identifier").isEmpty());
                 // Removing through the same identifier touches nobody else's badge either.
                 manager.removeBadge(appId);
                 QCOMPARE(manager.getBadgeText(appId), QString());
@@ -364,6 +367,47 @@ private slots:
         QVERIFY2(!badgeFileText().contains("com.ostrelle.veltra.Home"), qPrintable(badgeFileText()));
         AppManager restarted(m_apps->path(), QString());
         QCOMPARE(restarted.badgesText().toMap(), QVariantMap({{"kept", "1"}}));
+    }
+
+    // Another program writes badges.conf while the shell runs (in place, or by
+    // replacing it): the store sees its badges at once, announces them, and a
+    // change of its own alters only the key it names.
+    void badgesWrittenByOthersAreMergedNotErased()
+    {
+        const QString path = m_root->path() + "/opt/save_data/badges.conf";
+        auto writeAsOther = [&](const QByteArray &content, bool byRename) {
+            const QString target = byRename ? path + ".other" : path;
+            QFile f(target);
+            QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+            f.write(content);
+            f.close();
+            if (byRename)
+                QVERIFY(::rename(QFile::encodeName(target).constData(), QFile::encodeName(path).constData()) == 0);
+        };
+        AppManager manager(m_apps->path(), QString());
+        QSignalSpy changed(&manager, &AppManager::badgesTextChanged);
+        manager.setBadgeText("com.ostrelle.veltra.Home", "1");
+
+        writeAsOther("[General]\ncom.ostrelle.veltra.Home=1\ncom.ostrelle.veltra.Updates=2, new\n", true);
+        QCOMPARE(manager.getBadgeText("com.ostrelle.veltra.Updates"), QString("2, new"));
+        QTRY_VERIFY_WITH_TIMEOUT(changed.count() >= 2, veltra::test::timeout(5000));
+
+        manager.setBadgeText("com.ostrelle.veltra.Gauge", "3");
+        QCOMPARE(manager.badgesText().toMap(),
+                 QVariantMap({{"com.ostrelle.veltra.Home", "1"}, {"com.ostrelle.veltra.Updates", "2, new"},
+                              {"com.ostrelle.veltra.Gauge", "3"}}));
+
+        // Written in place, the same size as before.
+        const QByteArray before = badgeFileText().toUtf8();
+        QByteArray edited = before;
+        edited.replace("com.ostrelle.veltra.Gauge=3", "com.ostrelle.veltra.Gauge=7");
+        QCOMPARE(edited.size(), before.size());
+        writeAsOther(edited, false);
+        QCOMPARE(manager.getBadgeText("com.ostrelle.veltra.Gauge"), QString("7"));
+        manager.removeBadge("com.ostrelle.veltra.Home");
+        AppManager restarted(m_apps->path(), QString());
+        QCOMPARE(restarted.badgesText().toMap(),
+                 QVariantMap({{"com.ostrelle.veltra.Updates", "2, new"}, {"com.ostrelle.veltra.Gauge", "7"}}));
     }
 
     void unwritableBadgeFileKeepsBadgesInMemory()
