@@ -2,9 +2,16 @@
 
 #include "autooff.h"
 
+#include <QDebug>
+#include <QFile>
 #include <QProcess>
 #include <QTimer>
 #include <QVariant>
+
+#ifdef Q_OS_UNIX
+#include <cerrno>
+#include <csignal>
+#endif
 
 AutoOffWatch::AutoOffWatch(QObject *rootWindow, const QString &powerOffProgram, QObject *parent)
     : QObject(parent)
@@ -46,17 +53,60 @@ void AutoOffWatch::tick()
         powerOff();
 }
 
+namespace {
+
+// Whether the process `pid` still runs. A detached process is no child of
+// ours, so it cannot be waited for; one that has ended but is not yet reaped
+// (a zombie) counts as ended.
+bool isRunning(qint64 pid)
+{
+#ifdef Q_OS_UNIX
+    if (pid <= 0)
+        return false;
+    if (::kill(pid_t(pid), 0) != 0 && errno != EPERM)
+        return false;
+    QFile stat(QStringLiteral("/proc/%1/stat").arg(pid));
+    if (!stat.open(QIODevice::ReadOnly))
+        return true;
+    const QByteArray line = stat.read(512);
+    const int close = line.lastIndexOf(')');
+    const char state = close > 0 && close + 2 < line.size() ? line.at(close + 2) : '?';
+    return state != 'Z' && state != 'X';
+#else
+    Q_UNUSED(pid)
+    return false;
+#endif
+}
+
+} // namespace
+
+bool AutoOffWatch::isPowerOffRunning() const
+{
+    return isRunning(m_powerOffPid);
+}
+
 void AutoOffWatch::powerOff()
 {
-    // Not waited for and its output not read; a failed start is tried again on
-    // the next tick.
-    auto *process = new QProcess(this);
-    connect(process, QOverload<int, QProcess::ExitStatus>::of(&QProcess::finished), process,
-            &QObject::deleteLater);
-    connect(process, &QProcess::errorOccurred, process, [process](QProcess::ProcessError error) {
-        if (error == QProcess::FailedToStart)
-            process->deleteLater();
-    });
+    // One power-off at a time: a command that takes its time (or hangs) is
+    // not started again until it has ended.
+    if (isRunning(m_powerOffPid)) {
+        if (!m_waitLogged)
+            qDebug() << "AutoOffWatch::powerOff()" << m_program << "is still running (process" << m_powerOffPid
+                     << "); not started again";
+        m_waitLogged = true;
+        return;
+    }
+    m_waitLogged = false;
+    m_powerOffPid = 0;
+    // Detached, so that it outlives the shell: power-off is never cut short by
+    // the shell's own end. A failed start is tried again on the next tick.
+    QProcess process;
+    process.setProgram(m_program);
     ++m_powerOffStarts;
-    process->start(m_program, QStringList(), QIODevice::ReadWrite);
+    qint64 pid = 0;
+    if (!process.startDetached(&pid)) {
+        qDebug() << "AutoOffWatch::powerOff() cannot start" << m_program;
+        return;
+    }
+    m_powerOffPid = pid;
 }

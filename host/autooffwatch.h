@@ -8,7 +8,8 @@ class QTimer;
 
 // Watches the auto-off countdown once a second: in the last minute it raises
 // the root window's `autoOffWarning`; when no time is left it starts the
-// power-off command (a new process every tick until the system goes down).
+// power-off command, detached, and again on a later tick once it has ended
+// (until the system goes down).
 class AutoOffWatch : public QObject
 {
     Q_OBJECT
@@ -21,6 +22,8 @@ public:
     bool isTicking() const;
     // How many power-off commands were started so far.
     int powerOffStarts() const { return m_powerOffStarts; }
+    // Whether the last power-off command started still runs.
+    bool isPowerOffRunning() const;
 
 public slots:
     void tick();
@@ -33,4 +36,6 @@ private:
     QString m_program;
     QTimer *m_timer;
     int m_powerOffStarts = 0;
+    qint64 m_powerOffPid = 0;
+    bool m_waitLogged = false;
 };

@@ -13,6 +13,9 @@
 #include <QTimer>
 #include <QtTest>
 
+#include <csignal>
+#include <memory>
+
 class TestAutoOffWatch : public QObject
 {
     Q_OBJECT
@@ -163,6 +166,48 @@ private slots:
         watch.tick();
         QCOMPARE(watch.powerOffStarts(), 2);
         QTRY_COMPARE(watch.findChildren<QProcess *>().size(), 0);
+    }
+
+    // A power-off that hangs is started once, not once a second, and is not
+    // cut short when the watch (the shell) ends; once it has ended, the next
+    // tick starts it again.
+    void onePowerOffAtATimeThatOutlivesTheShell()
+    {
+        QTemporaryDir dir;
+        const QString program = dir.path() + "/slow-poweroff";
+        const QString pidFile = dir.path() + "/pids";
+        QFile script(program);
+        QVERIFY(script.open(QIODevice::WriteOnly));
+        script.write(QString("#!/bin/sh\necho $$ >> '%1'\nexec sleep 30\n").arg(pidFile).toUtf8());
+        script.close();
+        QVERIFY(script.setPermissions(script.permissions() | QFileDevice::ExeOwner));
+        auto pids = [&] {
+            QFile f(pidFile);
+            return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()).split('\n', Qt::SkipEmptyParts)
+                                               : QStringList();
+        };
+
+        setDevice(true, 0);
+        QObject root;
+        auto watch = std::make_unique<AutoOffWatch>(&root, program);
+        QTRY_COMPARE_WITH_TIMEOUT(pids().size(), 1, veltra::test::timeout(5000));
+        const pid_t first = pids().first().toInt();
+        for (int i = 0; i < 4; ++i)
+            watch->tick();
+        QTest::qWait(2500); // two more ticks of the watch's own timer
+        QCOMPARE(watch->powerOffStarts(), 1);
+        QCOMPARE(pids().size(), 1);
+        QVERIFY(watch->isPowerOffRunning());
+
+        QCOMPARE(::kill(first, SIGKILL), 0);
+        QTRY_COMPARE_WITH_TIMEOUT(pids().size(), 2, veltra::test::timeout(5000));
+        QCOMPARE(watch->powerOffStarts(), 2);
+        const pid_t second = pids().last().toInt();
+
+        watch.reset();
+        QTest::qWait(200);
+        QCOMPARE(::kill(second, 0), 0); // still running without the shell
+        ::kill(second, SIGKILL);
     }
 
     void activityClearsTheWarningAtTheNextTick()
