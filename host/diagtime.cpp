@@ -9,7 +9,7 @@ void DiagTime::start()
 {
 }
 
-long DiagTime::end()
+qint64 DiagTime::end()
 {
     return 0;
 }

@@ -12,5 +12,6 @@ public:
     explicit DiagTime(QObject *parent = nullptr);
 
     Q_INVOKABLE static void start();
-    Q_INVOKABLE static long end();
+    // A qint64 reaches QML as a number (a long would arrive as an object).
+    Q_INVOKABLE static qint64 end();
 };

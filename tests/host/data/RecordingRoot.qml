@@ -41,6 +41,7 @@ Window {
             "hasGlobalConfig": globalConfig !== null,
             "locale": Qt.locale().name,
             "diagEnd": diag.end(),
+            "diagEndPlusOne": diag.end() + 1,
             "keyboardDigit": keyboard.keyToString(Qt.Key_1),
             "batteryPercent": status.batteryState.batteryPercent
         }
