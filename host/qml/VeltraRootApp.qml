@@ -57,20 +57,19 @@ ApplicationWindow {
             autoOffDialog.close();
     }
 
-    on__StartupAppIdChanged: {
-        // A start-up app that is not listed would leave the screen empty and
-        // the other apps unloaded: load them and show the home app instead.
-        if (__startupAppId !== "" && !__isListed(__startupAppId)) {
-            console.log("VeltraRootApp: no listed app has the start-up id " + __startupAppId);
-            __showHomeInstead(__startupAppId);
-        }
-    }
+    on__StartupAppIdChanged: __checkStartupApp()
 
     Component.onCompleted: {
         console.log("Units.multiplier: " + Units.multiplier);
         console.log("Units.pixelDensity: " + Units.pixelDensity);
         console.log("Units.pixelSize: " + Units.pixelSize);
         console.log("VELTRARootApp ApplicationWindow Component.onCompleted: diagtime=" + diagtime.end());
+        // The host writes the start-up id right after loading; an empty one
+        // changes nothing, so it is looked at once that is done.
+        Qt.callLater(function() {
+            if (__startupAppId === "")
+                __checkStartupApp();
+        });
         if (__desktopEdition) {
             Units.multiplier = 1.6;
             Units.pixelDensity = 3.8;
@@ -171,6 +170,16 @@ ApplicationWindow {
         return apps;
     }
 
+    // A start-up app that is not listed, or none at all, would leave the
+    // screen empty and the other apps unloaded: load them and show the home
+    // app instead.
+    function __checkStartupApp() {
+        if (__isListed(__startupAppId))
+            return;
+        console.log("VeltraRootApp: no listed app has the start-up id \"" + __startupAppId + "\"");
+        __showHomeInstead(__startupAppId);
+    }
+
     function __showHomeInstead(failedAppId) {
         appsRepeater.isStartupAppLoaded = true;
         if (__homeAppId !== failedAppId && __isListed(__homeAppId))
@@ -190,7 +199,7 @@ ApplicationWindow {
     }
 
     function __allLoaded() {
-        return appsRepeater.count > 0 && appsRepeater.loadedCount === appsRepeater.count;
+        return appsRepeater.loadedCount === appsRepeater.count;
     }
 
     // The end of loading: the app manager hears of it and the shared keyboard
@@ -240,7 +249,7 @@ ApplicationWindow {
             anchors.rightMargin: rootApp.rightFrameSize
             anchors.topMargin: rootApp.topFrameSize
             anchors.bottomMargin: rootApp.bottomFrameSize
-            source: modelData.qmlUrl
+            source: typeof modelData.qmlUrl === "string" ? modelData.qmlUrl : ""
             asynchronous: modelData.id !== rootApp.__startupAppId
             // Follows `asynchronous`, so that the start-up app is never loaded in
             // the background. The others wait for the start-up app and for the
@@ -249,24 +258,34 @@ ApplicationWindow {
             active: !asynchronous || (appsRepeater.isStartupAppLoaded && firstFrameWatch.shown)
             visible: rootApp.__currAppId === modelData.id
 
-            onStatusChanged: {
-                if (status !== Loader.Error || __failed)
+            // An app whose loader ends without an item, for whatever reason, is
+            // counted as loaded, so that one broken app never holds up the rest.
+            function __fail(why) {
+                if (__failed)
                     return;
                 __failed = true;
-                console.log("VeltraRootApp: the app " + modelData.id + " (" + modelData.qmlUrl + ") did not load");
+                console.log("VeltraRootApp: the app " + modelData.id + " (" + modelData.qmlUrl + ") " + why);
                 rootApp.__appLoaded(modelData);
                 if (modelData.id === rootApp.__startupAppId)
                     rootApp.__showHomeInstead(modelData.id);
             }
 
+            function __checkSource() {
+                if (active && status === Loader.Null)
+                    __fail("has no QML file to load");
+            }
+
+            Component.onCompleted: __checkSource()
+            onActiveChanged: __checkSource()
+            onStatusChanged: {
+                if (status === Loader.Error)
+                    __fail("did not load");
+            }
+
             onLoaded: {
                 console.log("onLoaded: " + modelData.qmlUrl);
                 if (typeof item.create !== "function") {
-                    __failed = true;
-                    console.log("VeltraRootApp: the app " + modelData.id + " is not a VeltraApp");
-                    rootApp.__appLoaded(modelData);
-                    if (modelData.id === rootApp.__startupAppId)
-                        rootApp.__showHomeInstead(modelData.id);
+                    __fail("is not a VeltraApp");
                     return;
                 }
                 item.appId = modelData.id;

@@ -144,6 +144,24 @@ private slots:
         QVERIFY(stop(tarvik));
     }
 
+    // An empty start-up id stays in the file, and the home app is shown: every
+    // app loads and the end of loading is reported (start() waits for it).
+    void emptyStartupIdShowsTheHomeApp()
+    {
+        QTemporaryDir rootfs;
+        QDir().mkpath(rootfs.path() + "/opt/save_data");
+        QFile conf(rootfs.path() + "/opt/save_data/global.conf");
+        QVERIFY(conf.open(QIODevice::WriteOnly));
+        conf.write("[General]\nstartup_app_id=\n");
+        conf.close();
+        QProcess tarvik;
+        QVERIFY(start(tarvik, environment(rootfs.path())));
+        QVERIFY(waitForLog(tarvik, "onLoaded: HomeApp.qml"));
+        QVERIFY(stop(tarvik));
+        QSettings ini(conf.fileName(), QSettings::IniFormat);
+        QCOMPARE(ini.value("startup_app_id").toString(), QString());
+    }
+
     void virtualDisplay()
     {
         if (QStandardPaths::findExecutable("Xvfb").isEmpty() || QStandardPaths::findExecutable("xdotool").isEmpty())

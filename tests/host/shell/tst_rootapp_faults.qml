@@ -64,7 +64,9 @@ TestCase {
             { tag: "syntax error", id: "com.ostrelle.veltra.RecBroken" },
             { tag: "not an app", id: "com.ostrelle.veltra.RecNotApp" },
             { tag: "missing file", id: "com.ostrelle.veltra.RecMissing" },
-            { tag: "not listed", id: "com.ostrelle.veltra.Nowhere" }
+            { tag: "not listed", id: "com.ostrelle.veltra.Nowhere" },
+            // Kept empty in the file: written by the host, it changes nothing.
+            { tag: "empty", id: "" }
         ];
     }
     function test_failedStartupAppGivesWayToHome(data) {
