@@ -33,6 +33,14 @@ TestCase {
         }
     }
 
+    Component {
+        id: fieldComponent
+        TextInput {
+            width: 100
+            height: 20
+        }
+    }
+
     SignalSpy { id: openedSpy; signalName: "opened" }
     SignalSpy { id: acceptedSpy; signalName: "accepted" }
     SignalSpy { id: rejectedSpy; signalName: "rejected" }
@@ -177,5 +185,79 @@ TestCase {
         dialog.open();
         compare(openedSpy.count, 2);
         verify(dialog.visible);
+    }
+
+    // A person's tap: press, a moment, release; by mouse or by touch.
+    function tap(item, x, y, touch) {
+        if (touch) {
+            touchEvent(item).press(0, item, x, y).commit();
+            wait(40);
+            touchEvent(item).release(0, item, x, y).commit();
+        } else {
+            mousePress(item, x, y);
+            wait(40);
+            mouseRelease(item, x, y);
+        }
+    }
+
+    // A second tap while the dialog fades out does not run its action again.
+    function test_secondTapWhileClosingIsIgnored_data() {
+        var rows = [];
+        var targets = ["positiveButton", "negativeButton", "outside"];
+        for (var t = 0; t < targets.length; ++t) {
+            for (var gap = 20; gap <= 100; gap += 80) {
+                for (var touch = 0; touch < 2; ++touch)
+                    rows.push({ tag: targets[t] + " " + gap + " ms " + (touch ? "touch" : "mouse"),
+                                target: targets[t], gap: gap, touch: touch === 1 });
+            }
+        }
+        return rows;
+    }
+    function test_secondTapWhileClosingIsIgnored(data) {
+        dialog.dismissOnTap = true;
+        openDialog();
+        var item = data.target === "outside" ? window.overlayLayer : button(data.target);
+        var x = data.target === "outside" ? 5 : item.width / 2;
+        var y = data.target === "outside" ? 5 : item.height / 2;
+        tap(item, x, y, data.touch);
+        verify(dialog.visible, "still fading out");
+        wait(data.gap);
+        tap(item, x, y, data.touch);
+        compare(acceptedSpy.count, data.target === "positiveButton" ? 1 : 0);
+        compare(rejectedSpy.count, data.target === "negativeButton" ? 1 : 0);
+        compare(closedSpy.count, 1);
+        tryCompare(dialog, "visible", false);
+    }
+
+    // When a dialog closes, the focus goes back to where it was when it
+    // opened, through stacked dialogs closed in either order.
+    function test_focusReturnsWhereItWas_data() {
+        return [
+            { tag: "one dialog", stacked: false, order: ["first"] },
+            { tag: "stacked, top first", stacked: true, order: ["second", "first"] },
+            { tag: "stacked, bottom first", stacked: true, order: ["first", "second"] }
+        ];
+    }
+    function test_focusReturnsWhereItWas(data) {
+        var field = createTemporaryObject(fieldComponent, window.contentItem.children[1]);
+        field.forceActiveFocus();
+        verify(field.activeFocus);
+        var first = dialog;
+        var second = createTemporaryObject(dialogComponent, window.contentItem.children[1]);
+        first.open();
+        verify(first.activeFocus);
+        if (data.stacked) {
+            second.open();
+            verify(second.activeFocus);
+        }
+        for (var i = 0; i < data.order.length; ++i) {
+            var closing = data.order[i] === "first" ? first : second;
+            var stillOpen = data.stacked && i === 0 ? (closing === first ? second : first) : null;
+            closing.close();
+            if (stillOpen)
+                verify(stillOpen.activeFocus, "the dialog still open keeps the focus");
+        }
+        verify(field.activeFocus, "the field has the focus again");
+        compare(window.activeFocusItem, field);
     }
 }

@@ -30,6 +30,9 @@ FocusScope {
     default property alias dialogContent: contentColumn.data
 
     property bool __showing: false
+    // The item that had the focus when the dialog last opened; it gets it
+    // back when the dialog closes.
+    property Item __focusBefore: null
     readonly property bool __fading: fadeAnimation.running
     readonly property real __elevation: 24
     readonly property real __screenMargin: Units.dp(24)
@@ -59,6 +62,11 @@ FocusScope {
         }
         if (parent !== overlay)
             parent = overlay;
+        if (!__showing) {
+            var window = Window.window;
+            var before = window ? window.activeFocusItem : null;
+            __focusBefore = before !== null && !__holds(before) ? before : null;
+        }
         __showing = true;
         forceActiveFocus();
         opened();
@@ -72,6 +80,7 @@ FocusScope {
         if (!__showing)
             return;
         __showing = false;
+        __restoreFocus();
         closed();
     }
 
@@ -85,14 +94,58 @@ FocusScope {
         return top;
     }
 
+    // Whether `item` is this dialog or lies inside it.
+    function __holds(item) {
+        for (var i = item; i !== null; i = i.parent) {
+            if (i === dialog)
+                return true;
+        }
+        return false;
+    }
+
+    // Gives the focus back to where it was before the dialog opened, unless it
+    // has moved on elsewhere meanwhile (to a dialog opened over this one). An
+    // item inside a dialog closed meanwhile passes on to where that dialog's
+    // focus came from.
+    function __restoreFocus() {
+        var window = Window.window;
+        var current = window ? window.activeFocusItem : null;
+        if (current !== null && !__holds(current))
+            return;
+        var target = __focusBefore;
+        for (var hops = 0; target !== null && hops < 16; ++hops) {
+            var closedDialog = __closedDialogOf(target);
+            if (closedDialog === null)
+                break;
+            target = closedDialog.__focusBefore;
+        }
+        if (target !== null && target.visible)
+            target.forceActiveFocus();
+        else
+            dialog.focus = false;
+    }
+
+    // The nearest dialog holding `item` that is closed or closing, or null.
+    function __closedDialogOf(item) {
+        for (var i = item; i !== null; i = i.parent) {
+            if (i.__focusBefore !== undefined && i.showing === false)
+                return i;
+        }
+        return null;
+    }
+
+    // A dialog that is closing (fading out) takes no more taps: a second,
+    // quick tap must not run the action again.
     function __accept() {
-        if (!positiveButtonEnabled)
+        if (!__showing || !positiveButtonEnabled)
             return;
         accepted();
         close();
     }
 
     function __reject() {
+        if (!__showing)
+            return;
         rejected();
         close();
     }
@@ -112,7 +165,7 @@ FocusScope {
         MouseArea {
             id: scrimArea
             anchors.fill: parent
-            onClicked: if (dialog.dismissOnTap) dialog.close()
+            onClicked: if (dialog.dismissOnTap && dialog.__showing) dialog.close()
             onWheel: wheel.accepted = true
         }
     }
