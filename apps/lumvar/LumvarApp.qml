@@ -72,8 +72,16 @@ VeltraApp {
         page.show();
     }
 
+    // Only the page on top goes back: a second, late tap (on the confirm
+    // dialog's "Go Back" while it fades out) finds another page on top.
+    function __isOnTop(page) {
+        return pageStack !== null && pageStack.currentItem === page;
+    }
+
     function __backFromQuestion(page, event) {
         event.accepted = true;
+        if (!__isOnTop(page))
+            return;
         decisionTree.pop();
         page.selectedKey = "";
         pageStack.pop({ "immediate": true });
@@ -82,6 +90,16 @@ VeltraApp {
         page.resetScrollbar();
         if (pageStack.currentItem)
             pageStack.currentItem.show();
+    }
+
+    function __backFromResult(event) {
+        event.accepted = true;
+        if (!__isOnTop(connectionsPage))
+            return;
+        decisionTree.pop();
+        pageStack.pop({ "immediate": true });
+        testDevicePage.resetScrollbar();
+        testDevicePage.show();
     }
 
     function __launchParams() {
@@ -196,12 +214,6 @@ VeltraApp {
             }
         }
         onShow: confirmDialog.show()
-        onGoBack: {
-            event.accepted = true;
-            decisionTree.pop();
-            pageStack.pop({ "immediate": true });
-            testDevicePage.resetScrollbar();
-            testDevicePage.show();
-        }
+        onGoBack: lumvar.__backFromResult(event)
     }
 }
