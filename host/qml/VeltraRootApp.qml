@@ -22,11 +22,16 @@ ApplicationWindow {
     property bool autoOffWarning: false
     property int __snackbarDefaultDuration: 2000
     property var locale: Qt.locale()
-    property var __launchParams: []
-    // True while a switch runs the lifecycle handlers: a launch asked for from
-    // one of them is refused, so that an app relaunching itself or another app
-    // on resume cannot recurse without end.
+    // Launches asked for while a switch runs the apps' handlers (an app that
+    // redirects in onStart, onResume or onPause): carried out in order once
+    // that switch has finished, at most __maxRedirects of them in a row.
+    property var __deferredLaunches: []
+    readonly property int __maxRedirects: 8
+    // True while a switch runs the lifecycle handlers.
     property bool __switching: false
+    // The app whose "Launching ..." message shows while it loads, and the text.
+    property string __launchingAppId: ""
+    property string __launchingText: ""
     // Template of the shared text-entry dialog, made from its file on the
     // first instance(): naming the dialog's type in this document would
     // compile it, its text field and its keyboard before the first frame.
@@ -78,37 +83,137 @@ ApplicationWindow {
         }
     }
 
+    // Asks for a switch to `appId`; `params` (any value but undefined) go to
+    // that app's start or resume, and to no other app. When this returns, the
+    // switch is done, and so are the launches the apps asked for meanwhile.
     function launchApp(appId, params) {
         console.log("VeltraApp.launchApp() " + appId);
-        if (__singleAppMode)
-            return;
+        if (!__singleAppMode)
+            __request(appId, params);
+    }
+
+    function __request(appId, params) {
         if (__switching) {
-            console.log("VeltraRootApp.launchApp(): " + appId + " asked for during a switch; refused");
+            console.log("VeltraRootApp.launchApp(): " + appId
+                        + " asked for during a switch; carried out once it has finished");
+            __deferredLaunches.push({ "appId": appId, "params": params });
             return;
         }
+        __launch(appId, params);
+        __runDeferredLaunches();
+    }
+
+    function __launch(appId, params) {
         if (!__isListed(appId)) {
             console.log("VeltraRootApp.launchApp(): no listed app has the id " + appId + "; nothing switched");
             return;
         }
-        if (__hasFailed(appId)) {
+        var target = __loaderOf(appId);
+        if (target.__failed) {
             console.log("VeltraRootApp.launchApp(): the app " + appId + " did not load; nothing switched");
             return;
         }
-        if (params !== undefined) {
-            if (appId === __currAppId) {
+        if (appId === __currAppId) {
+            if (params !== undefined)
                 console.log("VeltraRootApp.launchApp(): " + appId + " is already current; its parameters are dropped");
-            } else {
-                var waiting = __launchParams;
-                waiting.push(params);
-                __launchParams = waiting;
-            }
+            return;
         }
+        __switchTo(target, params);
+    }
+
+    // The one switch: the current app is paused, `target` becomes current and
+    // is started or resumed with `params`; one still loading keeps them until
+    // it is shown.
+    function __switchTo(target, params) {
+        var previous = __loaderOf(__currAppId);
+        if (previous && previous.__waiting) {
+            if (previous.__params !== undefined)
+                console.log("VeltraRootApp: " + previous.appId + " was left before it was shown; "
+                            + "the parameters of its launch are dropped");
+            previous.__waiting = false;
+            previous.__params = undefined;
+        }
+        __closeLaunchingMessage();
         __switching = true;
         try {
-            __currAppId = appId;
+            __currAppId = target.appId;
+            if (previous && previous.__current) {
+                previous.__current = false;
+                previous.item.pause();
+            }
+            if (target.status === Loader.Ready) {
+                __show(target, params);
+            } else {
+                target.__waiting = true;
+                target.__params = params;
+                if (target.appId !== __homeAppId)
+                    __openLaunchingMessage(target);
+            }
         } finally {
             __switching = false;
         }
+    }
+
+    // A loaded app that is current is shown: the window takes its colours and
+    // first page, then it is started (the first time) or resumed.
+    function __show(loader, params) {
+        var app = loader.item;
+        __setCurrApp(app);
+        loader.__current = true;
+        if (loader.__isStarted) {
+            app.resume(params);
+        } else {
+            loader.__isStarted = true;
+            app.start(params);
+        }
+    }
+
+    // Called when an app's loader has made its item: if the app is current, it
+    // is shown now, with the parameters its launch left.
+    function __showLoaded(loader) {
+        var params = loader.__params;
+        loader.__waiting = false;
+        loader.__params = undefined;
+        if (__launchingAppId === loader.appId)
+            __closeLaunchingMessage();
+        __switching = true;
+        try {
+            __show(loader, params);
+        } finally {
+            __switching = false;
+        }
+        __runDeferredLaunches();
+    }
+
+    function __runDeferredLaunches() {
+        var count = 0;
+        while (__deferredLaunches.length > 0) {
+            if (count === __maxRedirects) {
+                console.log("VeltraRootApp.launchApp(): the apps asked for more than " + __maxRedirects
+                            + " launches in a row; " + __deferredLaunches.length + " more dropped");
+                __deferredLaunches = [];
+                return;
+            }
+            var next = __deferredLaunches.shift();
+            ++count;
+            __launch(next.appId, next.params);
+        }
+    }
+
+    function __openLaunchingMessage(loader) {
+        __launchingAppId = loader.appId;
+        __launchingText = qsTr("APP_LAUNCHING_SNACKBAR").arg(loader.title);
+        snackbar.open(__launchingText, 30000);
+    }
+
+    // Closes the launching message, unless another message has taken its place.
+    function __closeLaunchingMessage() {
+        if (__launchingAppId === "")
+            return;
+        if (snackbar.opened && snackbar.text === __launchingText)
+            snackbar.close();
+        __launchingAppId = "";
+        __launchingText = "";
     }
 
     function __setCurrApp(app) {
@@ -133,15 +238,13 @@ ApplicationWindow {
         theme.statusBarForegroundColor = newTheme.statusBarForegroundColor;
     }
 
-    // The parameters waiting for the app that becomes current: the last one
-    // appended, or undefined.
-    function __takeLaunchParams() {
-        var waiting = __launchParams;
-        if (waiting.length === 0)
-            return undefined;
-        var params = waiting.pop();
-        __launchParams = waiting;
-        return params;
+    function __loaderOf(appId) {
+        for (var i = 0; i < appsRepeater.count; ++i) {
+            var loader = appsRepeater.itemAt(i);
+            if (loader && loader.appId === appId)
+                return loader;
+        }
+        return null;
     }
 
     function __isListed(appId) {
@@ -149,15 +252,6 @@ ApplicationWindow {
         for (var i = 0; i < apps.length; ++i) {
             if (apps[i].id === appId)
                 return true;
-        }
-        return false;
-    }
-
-    function __hasFailed(appId) {
-        for (var i = 0; i < appsRepeater.count; ++i) {
-            var appLoader = appsRepeater.itemAt(i);
-            if (appLoader && appLoader.objectName === "appLoader_" + appId)
-                return appLoader.__failed;
         }
         return false;
     }
@@ -180,10 +274,12 @@ ApplicationWindow {
         __showHomeInstead(__startupAppId);
     }
 
+    // The home app in place of one that cannot be shown; at start-up this
+    // also lets the other apps load.
     function __showHomeInstead(failedAppId) {
         appsRepeater.isStartupAppLoaded = true;
-        if (__homeAppId !== failedAppId && __isListed(__homeAppId))
-            __currAppId = __homeAppId;
+        if (__homeAppId !== failedAppId)
+            __request(__homeAppId);
     }
 
     // Counts an app as loaded, whether its QML loaded or failed, so that one
@@ -211,15 +307,15 @@ ApplicationWindow {
         loaderKeyboardDialog.instance();
     }
 
+    // Runs `cb` once after `delayTime` milliseconds, each call with a timer of
+    // its own.
     function delay(delayTime, cb) {
-        timer.interval = delayTime;
-        timer.repeat = false;
-        var once = function() {
-            timer.triggered.disconnect(once);
+        var delayTimer = delayTimerComponent.createObject(rootApp, { "interval": delayTime });
+        delayTimer.triggered.connect(function() {
+            delayTimer.destroy();
             cb();
-        };
-        timer.triggered.connect(once);
-        timer.start();
+        });
+        delayTimer.start();
     }
 
     function veltraConnectFeatureNotSupported() {
@@ -240,34 +336,44 @@ ApplicationWindow {
         delegate: Loader {
             id: appLoader
 
+            readonly property string appId: modelData.id
+            readonly property string title: modelData.title
             property bool __isStarted: false
             property bool __failed: false
+            // Current and shown (started or resumed, not yet paused).
+            property bool __current: false
+            // Current while still loading, with the parameters of its launch.
+            property bool __waiting: false
+            property var __params: undefined
 
-            objectName: "appLoader_" + modelData.id
+            objectName: "appLoader_" + appId
             anchors.fill: parent
             anchors.leftMargin: rootApp.leftFrameSize
             anchors.rightMargin: rootApp.rightFrameSize
             anchors.topMargin: rootApp.topFrameSize
             anchors.bottomMargin: rootApp.bottomFrameSize
             source: typeof modelData.qmlUrl === "string" ? modelData.qmlUrl : ""
-            asynchronous: modelData.id !== rootApp.__startupAppId
+            asynchronous: appId !== rootApp.__startupAppId
             // Follows `asynchronous`, so that the start-up app is never loaded in
             // the background. The others wait for the start-up app and for the
             // first frame that shows it: compiling and creating them would
             // otherwise compete with that frame.
             active: !asynchronous || (appsRepeater.isStartupAppLoaded && firstFrameWatch.shown)
-            visible: rootApp.__currAppId === modelData.id
+            visible: rootApp.__currAppId === appId
 
             // An app whose loader ends without an item, for whatever reason, is
-            // counted as loaded, so that one broken app never holds up the rest.
+            // counted as loaded, so that one broken app never holds up the rest;
+            // if it is current, the home app is shown instead.
             function __fail(why) {
                 if (__failed)
                     return;
                 __failed = true;
-                console.log("VeltraRootApp: the app " + modelData.id + " (" + modelData.qmlUrl + ") " + why);
+                console.log("VeltraRootApp: the app " + appId + " (" + modelData.qmlUrl + ") " + why);
                 rootApp.__appLoaded(modelData);
-                if (modelData.id === rootApp.__startupAppId)
-                    rootApp.__showHomeInstead(modelData.id);
+                if (rootApp.__launchingAppId === appId)
+                    rootApp.__closeLaunchingMessage();
+                if (rootApp.__currAppId === appId)
+                    rootApp.__showHomeInstead(appId);
             }
 
             function __checkSource() {
@@ -281,43 +387,18 @@ ApplicationWindow {
                 if (status === Loader.Error)
                     __fail("did not load");
             }
-
+            onVisibleChanged: console.log("onVisibleChanged: " + modelData.qmlUrl)
             onLoaded: {
                 console.log("onLoaded: " + modelData.qmlUrl);
                 if (typeof item.create !== "function") {
                     __fail("is not a VeltraApp");
                     return;
                 }
-                item.appId = modelData.id;
+                item.appId = appId;
                 item.create();
-                if (visible) {
-                    rootApp.__setCurrApp(item);
-                    item.start(rootApp.__takeLaunchParams());
-                    __isStarted = true;
-                    snackbar.opened = false;
-                }
+                if (rootApp.__currAppId === appId)
+                    rootApp.__showLoaded(appLoader);
                 rootApp.__appLoaded(modelData);
-            }
-
-            onVisibleChanged: {
-                console.log("onVisibleChanged: " + modelData.qmlUrl);
-                if (__failed)
-                    return;
-                if (status !== Loader.Ready) {
-                    if (visible && modelData.id !== rootApp.__homeAppId)
-                        snackbar.open(qsTr("APP_LAUNCHING_SNACKBAR").arg(modelData.title), 30000);
-                    return;
-                }
-                if (visible) {
-                    rootApp.__setCurrApp(item);
-                    if (__isStarted)
-                        item.resume(rootApp.__takeLaunchParams());
-                    else
-                        item.start(rootApp.__takeLaunchParams());
-                    __isStarted = true;
-                } else {
-                    item.pause();
-                }
             }
         }
     }
@@ -360,30 +441,45 @@ ApplicationWindow {
         z: 1000
     }
 
+    // Messages lie above everything, open dialogs included.
     Snackbar {
         id: snackbar
 
         objectName: "snackbar"
+        parent: rootApp.overlayLayer
+        z: 2000
         fullWidth: false
         font.pixelSize: Units.dp(16)
         anchors.bottom: parent.bottom
-        anchors.bottomMargin: rootApp.bottomFrameSize
-        anchors.leftMargin: rootApp.leftFrameSize
-        anchors.rightMargin: rootApp.rightFrameSize
 
+        // Shows `text` for `duration` milliseconds (the default when missing or
+        // 0), counted from now: a new message gets its full time.
         function open(text, duration) {
             snackbar.text = text;
             opened = true;
-            rootApp.delay(duration ? duration : rootApp.__snackbarDefaultDuration, function() {
-                snackbar.opened = false;
-            });
+            snackbarTimer.interval = duration ? duration : rootApp.__snackbarDefaultDuration;
+            snackbarTimer.restart();
+        }
+
+        function close() {
+            snackbarTimer.stop();
+            opened = false;
+        }
+
+        Timer {
+            id: snackbarTimer
+
+            objectName: "snackbarTimer"
+            onTriggered: snackbar.opened = false
         }
     }
 
-    Timer {
-        id: timer
+    Component {
+        id: delayTimerComponent
 
-        objectName: "delayTimer"
+        Timer {
+            repeat: false
+        }
     }
 
     Action {

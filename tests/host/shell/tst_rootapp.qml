@@ -98,7 +98,9 @@ TestCase {
         root.launchApp(bId, null);
         compare(calls(bId), ["start"]);
         compare(Journal.of(bId)[0].args[0], null);
-        compare(root.__launchParams.length, 0);
+        // Nothing is left waiting for the next switch.
+        root.launchApp(homeId);
+        compare(Journal.of(homeId)[Journal.of(homeId).length - 1].args[0], undefined);
     }
 
     function test_goHomeThenLaunchAtOnce() {
@@ -115,16 +117,44 @@ TestCase {
         compare(root.__currAppId, bId);
     }
 
-    function test_launchParametersAreLastInFirstOut() {
+    // Parameters belong to the launch that gave them: an app still loading
+    // gets its launch's parameters when it is shown; one left before it was
+    // shown loses them, and no other app ever receives them.
+    function test_parametersBelongToTheirLaunch() {
+        var root = startShell();
+        verify(appLoader(root, aId).status !== Loader.Ready);
+        root.launchApp(aId, { "for": "A" });
+        root.launchApp(homeId);
+        compare(calls(homeId), ["create", "start", "pause", "resume"]);
+        compare(Journal.of(homeId)[3].args[0], undefined);
+        root.launchApp(bId, { "for": "B" });
+        waitForAllApps(root);
+        compare(calls(bId), ["create", "start"]);
+        compare(Journal.of(bId)[1].args[0]["for"], "B");
+        compare(calls(aId), ["create"]);
+        root.launchApp(aId);
+        compare(calls(aId), ["create", "start"]);
+        compare(Journal.of(aId)[1].args[0], undefined);
+        root.launchApp(homeId);
+        compare(Journal.of(homeId)[Journal.of(homeId).length - 1].args[0], undefined);
+    }
+
+    // A launch asked for in onStart, onResume or onPause is carried out once
+    // the switch has finished, with its parameters.
+    function test_launchFromAHandlerFollowsTheSwitch() {
         var root = startShell();
         waitForAllApps(root);
-        root.__launchParams = [{ "order": 1 }, { "order": 2 }];
         Journal.clear();
+        var a = app(root, aId);
         root.launchApp(aId);
-        compare(Journal.of(aId)[0].args[0].order, 2);
+        a.redirectOnResume = { "to": bId, "params": { "via": "A" } };
         root.launchApp(homeId);
-        compare(Journal.of(homeId)[1].args[0].order, 1);
-        compare(root.__launchParams.length, 0);
+        root.launchApp(aId);
+        a.redirectOnResume = null;
+        compare(root.__currAppId, bId);
+        compare(calls(aId), ["start", "pause", "resume", "pause"]);
+        compare(calls(bId), ["start"]);
+        compare(Journal.of(bId)[0].args[0].via, "A");
     }
 
     function test_launchingAnAppStillLoadingShowsAMessage() {
@@ -138,6 +168,58 @@ TestCase {
         compare(snackbar.text, "Launching Recording A...");
         tryCompare(snackbar, "opened", false, 5000);
         compare(calls(aId), ["create", "start"]);
+    }
+
+    // The message goes when the user goes elsewhere before the app has loaded.
+    function test_launchingMessageClosesWhenTheUserSwitchesAway() {
+        var root = startShell();
+        var snackbar = Harness.find(root.contentItem, "snackbar");
+        verify(appLoader(root, aId).status !== Loader.Ready);
+        root.launchApp(aId);
+        verify(snackbar.opened);
+        root.launchApp(homeId);
+        verify(!snackbar.opened);
+        // Another message is left alone.
+        root.launchApp(bId);
+        app(root, homeId).showSnackbar("Saved", 5000);
+        waitForAllApps(root);
+        compare(snackbar.text, "Saved");
+        verify(snackbar.opened);
+    }
+
+    // Launch parameters are any value, delivered unchanged: an Item (whose
+    // object tree the log line must not walk) and an object holding itself.
+    function test_anyValueAsParameters() {
+        var root = startShell();
+        waitForAllApps(root);
+        var home = app(root, homeId);
+        var cyclic = { "name": "loop" };
+        cyclic.self = cyclic;
+        home.launch(aId, root.contentItem);
+        compare(Journal.of(aId)[1].args[0], root.contentItem);
+        home.launch(bId, cyclic);
+        compare(root.__currAppId, bId);
+        compare(Journal.of(bId)[1].args[0], cyclic);
+        compare(home.__describe(cyclic), '{"name":"loop","self":"[seen before]"}');
+        compare(home.__describe({ "a": [1, "x", null] }), JSON.stringify({ "a": [1, "x", null] }));
+        verify(home.__describe(root).length <= home.__describeLimit + 3);
+    }
+
+    // Messages lie above open dialogs: the snackbar looks the same with the
+    // auto-off warning open as without it.
+    function test_snackbarShowsAboveAnOpenDialog() {
+        var root = startShell();
+        waitForAllApps(root);
+        var snackbar = Harness.find(root.contentItem, "snackbar");
+        app(root, homeId).showSnackbar("Saved", 10000);
+        tryCompare(snackbar, "__sliding", false);
+        var point = snackbar.mapToItem(root.contentItem, snackbar.width / 2, snackbar.height / 2);
+        var alone = grabImage(root.contentItem).pixel(point.x, point.y);
+        root.autoOffWarning = true;
+        var dialog = Harness.find(root.contentItem, "autoOffDialog");
+        tryCompare(dialog, "opacity", 1);
+        compare(String(grabImage(root.contentItem).pixel(point.x, point.y)), String(alone));
+        root.autoOffWarning = false;
     }
 
     function test_goingHomeWhileHomeLoadsShowsNoMessage() {
@@ -160,7 +242,6 @@ TestCase {
         app(root, homeId).goHome();
         compare(Journal.entries.length, 0);
         compare(root.__currAppId, homeId);
-        compare(root.__launchParams.length, 0);
     }
 
     function test_launchingTheCurrentAppChangesNothing() {
@@ -175,7 +256,6 @@ TestCase {
         compare(root.pageStack.depth, 2);
         // Parameters for the current app are dropped, not left for the next app.
         root.launchApp(homeId, { "stale": true });
-        compare(root.__launchParams.length, 0);
         root.launchApp(aId);
         compare(Journal.of(aId)[0].args[0], undefined);
     }
@@ -187,7 +267,8 @@ TestCase {
         root.launchApp("com.ostrelle.veltra.Nowhere", { "x": 1 });
         compare(Journal.entries.length, 0);
         compare(root.__currAppId, homeId);
-        compare(root.__launchParams.length, 0);
+        root.launchApp(aId);
+        compare(Journal.of(aId)[0].args[0], undefined);
     }
 
     function test_themeFollowsTheCurrentApp() {
@@ -246,7 +327,7 @@ TestCase {
         var root = startShell();
         waitForAllApps(root);
         var snackbar = Harness.find(root.contentItem, "snackbar");
-        var timer = Harness.find(root.contentItem, "delayTimer");
+        var timer = Harness.find(root.contentItem, "snackbarTimer");
         app(root, homeId).showSnackbar("Saved", data.duration);
         verify(snackbar.opened);
         compare(snackbar.text, "Saved");
@@ -254,18 +335,30 @@ TestCase {
         tryCompare(snackbar, "opened", false, data.expected + 3000);
     }
 
-    function test_delayRunsEveryWaitingCallbackOnce() {
+    // Every message is shown for its whole duration from when it appears, and
+    // every delay() runs after its own interval. Timers may fire a little
+    // early (coarse timers by up to 5 %), never much.
+    function test_eachMessageAndDelayKeepsItsOwnTime() {
         var root = startShell();
         waitForAllApps(root);
         var home = app(root, homeId);
-        var runs = [];
-        home.callDelay(400, function() { runs.push("first"); });
-        // The timer is running: a shorter interval restarts it; both run once, together.
-        home.callDelay(50, function() { runs.push("second"); });
-        tryCompare(runs, "length", 2, 3000);
-        compare(runs.sort(), ["first", "second"]);
+        var snackbar = Harness.find(root.contentItem, "snackbar");
+        home.showSnackbar("first", 1000);
         wait(500);
-        compare(runs.length, 2);
+        var secondAt = Date.now();
+        home.showSnackbar("second", 1000);
+        tryCompare(snackbar, "opened", false, 5000);
+        verify(Date.now() - secondAt >= 900, "the second message showed for " + (Date.now() - secondAt) + " ms");
+
+        var ran = {};
+        var start = Date.now();
+        home.callDelay(800, function() { ran.long = Date.now() - start; });
+        home.callDelay(100, function() { ran.short = Date.now() - start; });
+        tryVerify(function() { return ran.long !== undefined; }, 5000);
+        verify(ran.short !== undefined && ran.short < ran.long, JSON.stringify(ran));
+        verify(ran.long >= 720, JSON.stringify(ran));
+        wait(300);
+        compare(Object.keys(ran).length, 2);
     }
 
     function test_sharedKeyboardDialogIsCreatedOnce() {
