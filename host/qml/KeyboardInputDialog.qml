@@ -34,9 +34,13 @@ ZelDialog {
     dismissOnTap: false
     positiveButtonEnabled: textField.acceptableInput
 
+    // Setting the text the field already holds keeps its selection and cursor
+    // from an earlier opening, so the cursor is put at the end afresh.
     onOpened: {
         textField.text = initialValue;
         textField.forceActiveFocus();
+        textField.deselect();
+        textField.cursorPosition = textField.text.length;
         keyboard.resetMode();
     }
 

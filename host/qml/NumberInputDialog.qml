@@ -35,11 +35,18 @@ ZelDialog {
     dismissOnTap: false
     positiveButtonEnabled: textField.acceptableInput
 
+    // Setting the text the field already holds keeps its selection and cursor
+    // from an earlier opening, so both are set afresh: the cursor at the end
+    // with nothing selected, or the whole text selected.
     onOpened: {
         textField.text = initialValue;
         textField.forceActiveFocus();
-        if (selectAllOnOpen)
+        if (selectAllOnOpen) {
             textField.selectAll();
+        } else {
+            textField.deselect();
+            textField.cursorPosition = textField.text.length;
+        }
     }
 
     Item {
