@@ -148,6 +148,8 @@ ZelDialog {
         objectName: "keyboard"
         anchors.left: parent.left
         anchors.right: parent.right
-        height: keyboardInputDialog.height - header.height - Units.dp(60)
+        // Clear of a title or text above the header (the dialog's header
+        // height) and of the floating buttons below.
+        height: keyboardInputDialog.height - keyboardInputDialog.__headerHeight - header.height - Units.dp(60)
     }
 }

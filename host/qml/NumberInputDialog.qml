@@ -117,6 +117,8 @@ ZelDialog {
         objectName: "numericKeypad"
         anchors.left: parent.left
         anchors.right: parent.right
-        height: numberInputDialog.height - header.height - Units.dp(60)
+        // Clear of a title or text above the header (the dialog's header
+        // height) and of the floating buttons below.
+        height: numberInputDialog.height - numberInputDialog.__headerHeight - header.height - Units.dp(60)
     }
 }
