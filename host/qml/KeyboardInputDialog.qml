@@ -80,6 +80,9 @@ ZelDialog {
         open();
     }
 
+    // The labels beside the text may hold units and values ("max 250 mPa"),
+    // so they keep the case they are given: a style in capitals would turn
+    // "mPa" into "MPA".
     Item {
         id: header
 
@@ -124,7 +127,7 @@ ZelDialog {
             anchors.verticalCenter: textField.verticalCenter
             anchors.left: textField.left
             anchors.leftMargin: Units.dp(16)
-            style: "button"
+            style: "body2"
             color: Theme.dark.subTextColor
             text: keyboardInputDialog.__shownInvalid ? qsTr("INPUT_INVALID") : keyboardInputDialog.inputLabel
         }
@@ -136,7 +139,7 @@ ZelDialog {
             anchors.verticalCenter: textField.verticalCenter
             anchors.right: textField.right
             anchors.rightMargin: Units.dp(16)
-            style: "button"
+            style: "body2"
             color: Theme.dark.subTextColor
             text: keyboardInputDialog.hintLabel
         }

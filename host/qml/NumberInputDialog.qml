@@ -49,6 +49,9 @@ ZelDialog {
         }
     }
 
+    // The labels beside the text may hold units and values ("max 250 mPa"),
+    // so they keep the case they are given: a style in capitals would turn
+    // "mPa" into "MPA".
     Item {
         id: header
 
@@ -93,7 +96,7 @@ ZelDialog {
             anchors.verticalCenter: textField.verticalCenter
             anchors.left: textField.left
             anchors.leftMargin: Units.dp(16)
-            style: "button"
+            style: "body2"
             color: Theme.dark.subTextColor
             text: numberInputDialog.__shownInvalid ? qsTr("INPUT_INVALID") : numberInputDialog.inputLabel
         }
@@ -105,7 +108,7 @@ ZelDialog {
             anchors.verticalCenter: textField.verticalCenter
             anchors.right: textField.right
             anchors.rightMargin: Units.dp(16)
-            style: "button"
+            style: "body2"
             color: Theme.dark.subTextColor
             text: numberInputDialog.unitsLabel
         }

@@ -162,6 +162,34 @@ Rectangle {
             compare(dialog.value, data.expected);
         }
 
+        // The labels beside the number keep the case they were given: units
+        // are case-sensitive ("mPa" and "MPa" differ by a factor of 10^9).
+        function test_labelsKeepTheirCase_data() {
+            var rows = [];
+            ["Pa", "mPa", "MPa", "s", "kPa", "in H2O"].forEach(function(unit) {
+                rows.push({ "tag": "number dialog, " + unit, "url": "qrc:/NumberInputDialog.qml",
+                            "properties": { "unitsLabel": unit, "inputLabel": "max 250 " + unit },
+                            "right": unit, "left": "max 250 " + unit });
+                rows.push({ "tag": "keyboard dialog, " + unit, "url": "qrc:/KeyboardInputDialog.qml",
+                            "properties": { "hintLabel": "max 12 " + unit, "inputLabel": unit },
+                            "right": "max 12 " + unit, "left": unit });
+            });
+            return rows;
+        }
+
+        function test_labelsKeepTheirCase(data) {
+            dialog = harness.load(data.url, data.properties);
+            verify(dialog);
+            openAndWait();
+            [["rightLabel", data.right], ["leftLabel", data.left]].forEach(function(expected) {
+                var label = part(expected[0]);
+                compare(label.text, expected[1], expected[0]);
+                compare(label.font.capitalization, Font.MixedCase, expected[0] + " " + label.text);
+            });
+            if (data.url === "qrc:/NumberInputDialog.qml")
+                screenshot("number_dialog_unit_" + data.right.replace(/ /g, "_") + ".png");
+        }
+
         function test_invalidUntilAcceptable() {
             start(false, { "validator": percent, "inputLabel": "Fan speed", "unitsLabel": "%",
                            "initialValue": "500", "allowDecimal": false });
