@@ -3,6 +3,7 @@ import QtTest 1.2
 import Material 0.2
 import com.zel 1.0
 import "ShellHarness.js" as Harness
+import "../dialogs/DialogHelpers.js" as Keys
 import "../../support/qml/Taps.js" as Taps
 
 // The input dialogs in the real root window of both editions, with and
@@ -62,44 +63,21 @@ TestCase {
         return a.x < b.x + b.width && b.x < a.x + a.width && a.y < b.y + b.height && b.y < a.y + a.height;
     }
 
-    function keysOnShow(pad) {
-        var keys = [];
-        (function walk(item) {
-            if (item.hidden !== undefined && item.icon !== undefined && item.clicked !== undefined) {
-                if (item.visible && !item.hidden)
-                    keys.push(item);
-                return;
-            }
-            for (var i = 0; i < item.children.length; ++i)
-                walk(item.children[i]);
-        })(pad);
-        return keys;
-    }
-
-    function keyName(key) {
-        return key.icon.name !== "" ? key.icon.name : key.text;
-    }
-
-    // Each key fully inside the dialog and on the screen, under neither button.
+    // Each key on show lies fully inside the dialog, under neither button.
     function checkKeys(dialog, pad, where) {
-        var keys = keysOnShow(pad);
+        var keys = Keys.visibleKeys(pad).filter(function(key) { return !key.hidden; });
         verify(keys.length >= 12, where + ": keys on show");
-        var buttons = [Harness.find(dialog, "negativeButton"), Harness.find(dialog, "positiveButton")];
-        var screen = dialog.parent;
+        var buttons = ["negativeButton", "positiveButton"].map(function(name) {
+            return rectIn(Harness.find(dialog, name), dialog);
+        });
         keys.forEach(function(key) {
-            var name = where + " key \"" + keyName(key) + "\"";
             var box = rectIn(key, dialog);
-            verify(box.width > 0 && box.height > 0, name + " has a size");
-            verify(box.x >= 0 && box.y >= 0 && box.x + box.width <= dialog.width + 0.5
-                   && box.y + box.height <= dialog.height + 0.5,
-                   name + " inside the dialog: " + JSON.stringify(box));
-            var onScreen = rectIn(key, screen);
-            verify(onScreen.y + onScreen.height <= screen.height + 0.5, name + " on the screen");
+            var name = where + " key " + Keys.labels([key]) + " " + JSON.stringify(box);
+            verify(box.width > 0 && box.height > 0 && box.x >= 0 && box.y >= 0
+                   && box.x + box.width <= dialog.width + 0.5 && box.y + box.height <= dialog.height + 0.5,
+                   name + " inside the dialog");
             buttons.forEach(function(button) {
-                if (button && button.visible)
-                    verify(!overlaps(box, rectIn(button, dialog)),
-                           name + " " + JSON.stringify(box) + " clear of " + button.objectName + " "
-                           + JSON.stringify(rectIn(button, dialog)));
+                verify(!overlaps(box, button), name + " clear of the button at " + JSON.stringify(button));
             });
         });
         return keys;
@@ -117,7 +95,7 @@ TestCase {
             field.cursorPosition = before.length;
             Taps.tap(testCase, key);
             verify(dialog.value !== before || (mode !== undefined && pad.mode !== mode),
-                   where + ": a tap on \"" + keyName(key) + "\" reaches it");
+                   where + ": a tap on " + Keys.labels([key]) + " reaches it");
             if (mode !== undefined)
                 pad.mode = mode;
         });
