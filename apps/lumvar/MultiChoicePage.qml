@@ -99,7 +99,9 @@ Page {
                         anchors.bottomMargin: Units.dp(16)
                         anchors.horizontalCenter: parent.horizontalCenter
                         width: tile.width - Units.dp(8)
-                        style: "button"
+                        // In the case given: device names hold voltages and
+                        // brand names.
+                        style: "body2"
                         color: Theme.dark.textColor
                         horizontalAlignment: Text.AlignHCenter
                         wrapMode: Text.WordWrap

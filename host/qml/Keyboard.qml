@@ -14,6 +14,9 @@ Rectangle {
     // The layer shown: a layer name of kLayout.keys.
     property string mode: "MODE_DEFAULT"
 
+    // The most of a key's height that its label may take.
+    readonly property real __labelShare: 0.75
+
     onKeyClicked: {
         if (kLayout.modeKeys.hasOwnProperty(key))
             mode = kLayout.modeKeys[key];
@@ -79,9 +82,12 @@ Rectangle {
                                 Layout.fillWidth: true
                                 Layout.fillHeight: true
                                 text: typeof key === "string" ? key : vKeyboard.keyToString(key)
-                                font.pixelSize: Math.max(Units.dp(32) - Units.dp(6) * text.length, 10)
+                                // Smaller in low rows (a dialog with a title), so
+                                // that no label runs into the next row.
+                                font.pixelSize: Math.min(Math.max(Units.dp(32) - Units.dp(6) * text.length, 10),
+                                                         Math.round(height * keyboard.__labelShare))
                                 icon.name: kLayout.iconKeys.hasOwnProperty(key) ? kLayout.iconKeys[key] : ""
-                                icon.size: Units.dp(18)
+                                icon.size: Math.min(Units.dp(18), Math.round(height * keyboard.__labelShare))
                                 onClicked: keyboard.keyClicked(key)
                             }
                         }

@@ -34,9 +34,13 @@ ZelDialog {
     dismissOnTap: false
     positiveButtonEnabled: textField.acceptableInput
 
+    // Setting the text the field already holds keeps its selection and cursor
+    // from an earlier opening, so the cursor is put at the end afresh.
     onOpened: {
         textField.text = initialValue;
         textField.forceActiveFocus();
+        textField.deselect();
+        textField.cursorPosition = textField.text.length;
         keyboard.resetMode();
     }
 
@@ -76,6 +80,9 @@ ZelDialog {
         open();
     }
 
+    // The labels beside the text may hold units and values ("max 250 mPa"),
+    // so they keep the case they are given: a style in capitals would turn
+    // "mPa" into "MPA".
     Item {
         id: header
 
@@ -120,7 +127,7 @@ ZelDialog {
             anchors.verticalCenter: textField.verticalCenter
             anchors.left: textField.left
             anchors.leftMargin: Units.dp(16)
-            style: "button"
+            style: "body2"
             color: Theme.dark.subTextColor
             text: keyboardInputDialog.__shownInvalid ? qsTr("INPUT_INVALID") : keyboardInputDialog.inputLabel
         }
@@ -132,7 +139,7 @@ ZelDialog {
             anchors.verticalCenter: textField.verticalCenter
             anchors.right: textField.right
             anchors.rightMargin: Units.dp(16)
-            style: "button"
+            style: "body2"
             color: Theme.dark.subTextColor
             text: keyboardInputDialog.hintLabel
         }
@@ -144,6 +151,8 @@ ZelDialog {
         objectName: "keyboard"
         anchors.left: parent.left
         anchors.right: parent.right
-        height: keyboardInputDialog.height - header.height - Units.dp(60)
+        // Clear of a title or text above the header (the dialog's header
+        // height) and of the floating buttons below.
+        height: keyboardInputDialog.height - keyboardInputDialog.__headerHeight - header.height - Units.dp(60)
     }
 }

@@ -35,13 +35,23 @@ ZelDialog {
     dismissOnTap: false
     positiveButtonEnabled: textField.acceptableInput
 
+    // Setting the text the field already holds keeps its selection and cursor
+    // from an earlier opening, so both are set afresh: the cursor at the end
+    // with nothing selected, or the whole text selected.
     onOpened: {
         textField.text = initialValue;
         textField.forceActiveFocus();
-        if (selectAllOnOpen)
+        if (selectAllOnOpen) {
             textField.selectAll();
+        } else {
+            textField.deselect();
+            textField.cursorPosition = textField.text.length;
+        }
     }
 
+    // The labels beside the text may hold units and values ("max 250 mPa"),
+    // so they keep the case they are given: a style in capitals would turn
+    // "mPa" into "MPA".
     Item {
         id: header
 
@@ -86,7 +96,7 @@ ZelDialog {
             anchors.verticalCenter: textField.verticalCenter
             anchors.left: textField.left
             anchors.leftMargin: Units.dp(16)
-            style: "button"
+            style: "body2"
             color: Theme.dark.subTextColor
             text: numberInputDialog.__shownInvalid ? qsTr("INPUT_INVALID") : numberInputDialog.inputLabel
         }
@@ -98,7 +108,7 @@ ZelDialog {
             anchors.verticalCenter: textField.verticalCenter
             anchors.right: textField.right
             anchors.rightMargin: Units.dp(16)
-            style: "button"
+            style: "body2"
             color: Theme.dark.subTextColor
             text: numberInputDialog.unitsLabel
         }
@@ -110,6 +120,8 @@ ZelDialog {
         objectName: "numericKeypad"
         anchors.left: parent.left
         anchors.right: parent.right
-        height: numberInputDialog.height - header.height - Units.dp(60)
+        // Clear of a title or text above the header (the dialog's header
+        // height) and of the floating buttons below.
+        height: numberInputDialog.height - numberInputDialog.__headerHeight - header.height - Units.dp(60)
     }
 }

@@ -28,6 +28,9 @@ Rectangle {
     // Key code of the bottom-left key.
     property int _specialKey: allowDecimal ? vKeyboard.keyFromString(Qt.locale().decimalPoint) : Qt.Key_Minus
 
+    // The most of a key's height that its label may take.
+    readonly property real __labelShare: 0.75
+
     ColumnLayout {
         id: rows
 
@@ -52,12 +55,17 @@ Rectangle {
                     KeyboardButton {
                         readonly property int key: modelData
 
+                        // Equal shares of the row in whole pixels, so that the
+                        // last key ends at the pad's edge.
+                        Layout.fillWidth: true
                         Layout.preferredWidth: keypadView.width / keyRow.rowKeys.length
                         Layout.fillHeight: true
                         text: vKeyboard.keyToString(key)
-                        font.pixelSize: Units.dp(34)
+                        // Smaller in low rows (a dialog with a title), so that
+                        // no label runs into the next row.
+                        font.pixelSize: Math.min(Units.dp(34), Math.round(height * keypadView.__labelShare))
                         icon.name: keypadView.iconKeys.hasOwnProperty(key) ? keypadView.iconKeys[key] : ""
-                        icon.size: Units.dp(24)
+                        icon.size: Math.min(Units.dp(24), Math.round(height * keypadView.__labelShare))
                         hidden: key === keypadView._specialKey && !keypadView.allowDecimal
                                 && !keypadView.allowNegative
                         onClicked: vKeyboard.emitKey(key)

@@ -156,147 +156,90 @@ Rectangle {
         return __isFilled(code) ? coloredBackgroundTextColor : __colors[code];
     }
 
-    Rectangle {
+    // One tap's box: its text in the tube's colour, or on a box filled with
+    // it. The strip passes itself as `strip` for its colours and sizes.
+    component TapBox: Rectangle {
+        id: tapBox
+
+        // The name of the tap ("inputA"): the box, its inner rectangle and
+        // its label are found as name + "Rect", "Inner" and "Label".
+        property string name: ""
+        property string code: "0"
+        property string text: ""
+        property Item strip: null
+
+        objectName: name + "Rect"
+        width: strip ? strip.labelWidth : 0
+        height: strip ? strip.height : 0
+        color: strip ? strip.__boxColor(code) : "transparent"
+
+        Rectangle {
+            objectName: tapBox.name + "Inner"
+
+            anchors.fill: parent
+            anchors.leftMargin: tapBox.strip ? tapBox.strip.__borderWidth : 0
+            anchors.rightMargin: tapBox.strip ? tapBox.strip.__borderWidth : 0
+            color: tapBox.strip ? tapBox.strip.__innerColor(tapBox.code) : "transparent"
+
+            Label {
+                objectName: tapBox.name + "Label"
+
+                anchors.fill: parent
+                style: "button"
+                text: tapBox.text
+                color: tapBox.strip ? tapBox.strip.__textColor(tapBox.code) : "transparent"
+                horizontalAlignment: Text.AlignHCenter
+                verticalAlignment: Text.AlignVCenter
+                fontSizeMode: Text.HorizontalFit
+                elide: Text.ElideRight
+                minimumPixelSize: tapBox.strip ? tapBox.strip.__minimumTextSize : 1
+            }
+        }
+    }
+
+    TapBox {
         id: inputARect
-        objectName: "inputARect"
 
         anchors.right: refARect.left
         anchors.rightMargin: tapLabelsRect.__marginBetween
-        width: tapLabelsRect.labelWidth
-        height: tapLabelsRect.height
-        color: tapLabelsRect.__boxColor(tapLabelsRect.chAInputColorCode)
-
-        Rectangle {
-            id: inputAInner
-            objectName: "inputAInner"
-
-            anchors.fill: parent
-            anchors.leftMargin: tapLabelsRect.__borderWidth
-            anchors.rightMargin: tapLabelsRect.__borderWidth
-            color: tapLabelsRect.__innerColor(tapLabelsRect.chAInputColorCode)
-
-            Label {
-                id: inputALabel
-                objectName: "inputALabel"
-
-                anchors.fill: parent
-                style: "button"
-                text: tapLabelsRect.__label(tapLabelsRect.chAInput)
-                color: tapLabelsRect.__textColor(tapLabelsRect.chAInputColorCode)
-                horizontalAlignment: Text.AlignHCenter
-                verticalAlignment: Text.AlignVCenter
-                fontSizeMode: Text.HorizontalFit
-                elide: Text.ElideRight
-                minimumPixelSize: tapLabelsRect.__minimumTextSize
-            }
-        }
+        name: "inputA"
+        code: tapLabelsRect.chAInputColorCode
+        text: tapLabelsRect.__label(tapLabelsRect.chAInput)
+        strip: tapLabelsRect
     }
 
-    Rectangle {
+    // The channels are placed from the strip's own centre, never its parent's,
+    // which may go first when a page is torn down.
+    TapBox {
         id: refARect
-        objectName: "refARect"
 
-        anchors.right: parent.horizontalCenter
+        anchors.right: tapLabelsRect.horizontalCenter
         anchors.rightMargin: tapLabelsRect.__marginCenter
-        width: tapLabelsRect.labelWidth
-        height: tapLabelsRect.height
-        color: tapLabelsRect.__boxColor(tapLabelsRect.chARefColorCode)
-
-        Rectangle {
-            id: refAInner
-            objectName: "refAInner"
-
-            anchors.fill: parent
-            anchors.leftMargin: tapLabelsRect.__borderWidth
-            anchors.rightMargin: tapLabelsRect.__borderWidth
-            color: tapLabelsRect.__innerColor(tapLabelsRect.chARefColorCode)
-
-            Label {
-                id: refALabel
-                objectName: "refALabel"
-
-                anchors.fill: parent
-                style: "button"
-                text: tapLabelsRect.__label(tapLabelsRect.chARef)
-                color: tapLabelsRect.__textColor(tapLabelsRect.chARefColorCode)
-                horizontalAlignment: Text.AlignHCenter
-                verticalAlignment: Text.AlignVCenter
-                fontSizeMode: Text.HorizontalFit
-                elide: Text.ElideRight
-                minimumPixelSize: tapLabelsRect.__minimumTextSize
-            }
-        }
+        name: "refA"
+        code: tapLabelsRect.chARefColorCode
+        text: tapLabelsRect.__label(tapLabelsRect.chARef)
+        strip: tapLabelsRect
     }
 
-    Rectangle {
+    TapBox {
         id: inputBRect
-        objectName: "inputBRect"
 
-        anchors.left: parent.horizontalCenter
+        anchors.left: tapLabelsRect.horizontalCenter
         anchors.leftMargin: tapLabelsRect.__marginCenter
-        width: tapLabelsRect.labelWidth
-        height: tapLabelsRect.height
-        color: tapLabelsRect.__boxColor(tapLabelsRect.chBInputColorCode)
-
-        Rectangle {
-            id: inputBInner
-            objectName: "inputBInner"
-
-            anchors.fill: parent
-            anchors.leftMargin: tapLabelsRect.__borderWidth
-            anchors.rightMargin: tapLabelsRect.__borderWidth
-            color: tapLabelsRect.__innerColor(tapLabelsRect.chBInputColorCode)
-
-            Label {
-                id: inputBLabel
-                objectName: "inputBLabel"
-
-                anchors.fill: parent
-                style: "button"
-                text: tapLabelsRect.__label(tapLabelsRect.chBInput)
-                color: tapLabelsRect.__textColor(tapLabelsRect.chBInputColorCode)
-                horizontalAlignment: Text.AlignHCenter
-                verticalAlignment: Text.AlignVCenter
-                fontSizeMode: Text.HorizontalFit
-                elide: Text.ElideRight
-                minimumPixelSize: tapLabelsRect.__minimumTextSize
-            }
-        }
+        name: "inputB"
+        code: tapLabelsRect.chBInputColorCode
+        text: tapLabelsRect.__label(tapLabelsRect.chBInput)
+        strip: tapLabelsRect
     }
 
-    Rectangle {
+    TapBox {
         id: refBRect
-        objectName: "refBRect"
 
         anchors.left: inputBRect.right
         anchors.leftMargin: tapLabelsRect.__marginBetween
-        width: tapLabelsRect.labelWidth
-        height: tapLabelsRect.height
-        color: tapLabelsRect.__boxColor(tapLabelsRect.chBRefColorCode)
-
-        Rectangle {
-            id: refBInner
-            objectName: "refBInner"
-
-            anchors.fill: parent
-            anchors.leftMargin: tapLabelsRect.__borderWidth
-            anchors.rightMargin: tapLabelsRect.__borderWidth
-            color: tapLabelsRect.__innerColor(tapLabelsRect.chBRefColorCode)
-
-            Label {
-                id: refBLabel
-                objectName: "refBLabel"
-
-                anchors.fill: parent
-                style: "button"
-                text: tapLabelsRect.__label(tapLabelsRect.chBRef)
-                color: tapLabelsRect.__textColor(tapLabelsRect.chBRefColorCode)
-                horizontalAlignment: Text.AlignHCenter
-                verticalAlignment: Text.AlignVCenter
-                fontSizeMode: Text.HorizontalFit
-                elide: Text.ElideRight
-                minimumPixelSize: tapLabelsRect.__minimumTextSize
-            }
-        }
+        name: "refB"
+        code: tapLabelsRect.chBRefColorCode
+        text: tapLabelsRect.__label(tapLabelsRect.chBRef)
+        strip: tapLabelsRect
     }
 }

@@ -3,34 +3,17 @@
 # that they cannot drift from it. Every result string of the table gives the
 # four taps' tube colour codes by the tap-label strip's rules (channel B's
 # reference takes the regional alternate code for some destinations: every one
-# of the five codes gets its picture) and where each tube leads. Answers that
-# share a picture list all their destinations at that tap.
+# of the five codes gets its picture).
 #
 # A picture shows the gauge's top edge with its four taps (A input, A reference,
-# B input, B reference), a tube of the tap's colour from every tap that takes
-# one, and at its end a tag naming where it leads; an unused tap is capped.
-# The page shows the picture's middle band, above the tap-label strip, so the
-# drawing stays within y 175 to 335 of the 500 x 500 picture.
+# B input, B reference) and a tube of the tap's colour from every tap that takes
+# one; an unused tap is capped. It names no destination: answers with different
+# destinations share a picture, and the tap-label strip under it names the
+# path's own, in the user's language. The page shows the picture's middle band,
+# above the tap-label strip, so the drawing stays within y 175 to 335 of the
+# 500 x 500 picture.
 set(tubing_table ${PROJECT_SOURCE_DIR}/apps/lumvar/DecisionTree.qml)
 set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${tubing_table} ${CMAKE_CURRENT_LIST_FILE})
-
-# The en-US names of the destinations, as the tap-label strip shows them.
-set(tubing_label_BUILDING "Building")
-set(tubing_label_DUCT "Duct")
-set(tubing_label_DUCT_AH "Duct")
-set(tubing_label_ENCLOSURE "Enclosure")
-set(tubing_label_OUTSIDE "Outside")
-set(tubing_label_T4_FAN "T4 Fan")
-set(tubing_label_T3_FAN "T3 Fan")
-set(tubing_label_T3_220_FAN "T3 220 Fan")
-set(tubing_label_WX_FAN "WX Fan")
-set(tubing_label_NSM_RED "NSM Red")
-set(tubing_label_FLOW_BOX "Flow Box")
-set(tubing_label_FAN_REF "Fan Ref")
-set(tubing_label_ROUND_TRANS "Rnd Trans")
-set(tubing_label_NSM_BLUE "NSM Blue")
-set(tubing_label_PA_RED "PA Red")
-set(tubing_label_PA_GREEN "PA Green")
 
 set(tubing_colour_g "#2f6c14")
 set(tubing_colour_r "#c80000")
@@ -104,19 +87,6 @@ function(tubing_svg codes output)
         string(APPEND svg "  <path d=\"M ${x} 296 C ${x} 274 ${bend} 272 ${bend} 254\" fill=\"none\" stroke=\"${colour}\" stroke-width=\"14\" stroke-linecap=\"round\"/>\n")
         string(APPEND svg "  <path d=\"M ${x} 296 C ${x} 274 ${bend} 272 ${bend} 254\" fill=\"none\" stroke=\"#ffffff\" stroke-opacity=\"0.28\" stroke-width=\"4\" stroke-linecap=\"round\"/>\n")
         string(APPEND svg "  <rect x=\"${collar_x}\" y=\"282\" width=\"30\" height=\"16\" rx=\"4\" fill=\"${colour}\" stroke=\"#000000\" stroke-opacity=\"0.35\" stroke-width=\"1\"/>\n")
-        # The tag where the tube leads: one line per destination.
-        get_property(destinations GLOBAL PROPERTY tubing_${codes}_${tap})
-        list(REMOVE_DUPLICATES destinations)
-        list(LENGTH destinations lines)
-        math(EXPR tag_height "${lines} * 13 + 7")
-        math(EXPR tag_y "252 - ${tag_height}")
-        math(EXPR tag_x "${bend} - 46")
-        string(APPEND svg "  <rect x=\"${tag_x}\" y=\"${tag_y}\" width=\"92\" height=\"${tag_height}\" rx=\"6\" fill=\"#ffffff\" stroke=\"${colour}\" stroke-width=\"2.5\"/>\n")
-        set(line_y ${tag_y})
-        foreach(field IN LISTS destinations)
-            math(EXPR line_y "${line_y} + 13")
-            string(APPEND svg "  <text x=\"${bend}\" y=\"${line_y}\" font-family=\"Roboto\" font-weight=\"bold\" font-size=\"11\" fill=\"#263238\" text-anchor=\"middle\">${tubing_label_${field}}</text>\n")
-        endforeach()
     endforeach()
     string(APPEND svg "</svg>\n")
     file(CONFIGURE OUTPUT "${output}" CONTENT "${svg}" @ONLY)
@@ -139,10 +109,6 @@ foreach(entry IN LISTS table_entries)
             list(GET fields ${tap} field)
             tubing_code(${tap} ${field} ${alternate} code)
             string(APPEND codes ${code})
-        endforeach()
-        foreach(tap RANGE 3)
-            list(GET fields ${tap} field)
-            set_property(GLOBAL APPEND PROPERTY tubing_${codes}_${tap} ${field})
         endforeach()
         list(APPEND tubing_names ${codes})
     endforeach()

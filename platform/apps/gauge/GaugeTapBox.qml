@@ -1,7 +1,8 @@
 import QtQuick 2.4
 import Material 0.2
 
-// One pressure tap: a small caption ("IN", "REF") over what its tube leads to.
+// One pressure tap: a small caption ("In", "Ref") over what its tube leads to.
+// Both texts show in the case they are given.
 Rectangle {
     id: tapBox
 
@@ -30,7 +31,6 @@ Rectangle {
         y: Units.dp(3)
         style: "caption"
         font.pixelSize: Units.dp(10)
-        font.capitalization: Font.AllUppercase
         color: Theme.light.subTextColor
         text: tapBox.caption
     }

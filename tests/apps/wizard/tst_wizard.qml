@@ -4,8 +4,9 @@ import "../../platform/apps"
 import "../../platform/apps/AppsHarness.js" as Harness
 
 // The tubing wizard in the real root window: every answer path from the test
-// type to the tubing, the confirm dialog, going back, and the gauge started
-// with the matching configuration.
+// type to the tubing (and no destination named on its result page but the
+// path's own), the confirm dialog, going back, and the gauge started with the
+// matching configuration.
 ShellFixture {
     id: testCase
 
@@ -68,6 +69,60 @@ ShellFixture {
             pick(keys[i]);
     }
 
+    // The texts of the SVG picture at `url`, read as a file.
+    function svgTexts(url) {
+        var request = new XMLHttpRequest();
+        var done = false;
+        request.onreadystatechange = function() {
+            if (request.readyState === XMLHttpRequest.DONE)
+                done = true;
+        };
+        request.open("GET", url);
+        request.send();
+        tryVerify(function() { return done; }, 5000, "read " + url);
+        verify(request.responseText.indexOf("<svg") >= 0, url + " is a picture");
+        var texts = [];
+        var pattern = /<text\b[^>]*>([\s\S]*?)<\/text>/g;
+        var match;
+        while ((match = pattern.exec(request.responseText)) !== null)
+            texts.push(match[1].replace(/<[^>]*>/g, "").trim());
+        return texts;
+    }
+
+    // The texts of every visible text item in `item`.
+    function shownTexts(item, found) {
+        found = found || [];
+        if (!item.visible)
+            return found;
+        if (typeof item.text === "string" && item.font !== undefined && item.text !== "")
+            found.push(item.text);
+        for (var i = 0; i < item.children.length; ++i)
+            shownTexts(item.children[i], found);
+        return found;
+    }
+
+    // The result page names no destination, in its picture or in its texts,
+    // but the four of the path shown. Destinations are the strip's texts but
+    // for the taps' own names (Input, Reference, None).
+    function checkDestinations(result, path) {
+        var strip = Harness.find(result, "tapLabels");
+        var own = ["inputALabel", "refALabel", "inputBLabel", "refBLabel"].map(function(name) {
+            return Harness.find(strip, name).text;
+        });
+        var plain = ["TAP_LABEL_INPUT", "TAP_LABEL_REFERENCE", "TAP_LABEL_REFERENCE_ABBREV", "TAP_LABEL_NONE"];
+        var labels = strip.__translatedLabels;
+        var destinations = Object.keys(labels).filter(function(key) { return plain.indexOf(key) < 0; })
+                                              .map(function(key) { return labels[key]; });
+        var diagram = Harness.find(result, "tubingDiagramIcon");
+        svgTexts(String(diagram.source)).forEach(function(text) {
+            verify(own.indexOf(text) >= 0, path + ": the picture names \"" + text + "\"; the path's own: " + own);
+        });
+        shownTexts(result).forEach(function(text) {
+            verify(destinations.indexOf(text) < 0 || own.indexOf(text) >= 0,
+                   path + ": the page shows \"" + text + "\"; the path's own: " + own);
+        });
+    }
+
     function test_startsAtTheTestTypes() {
         compare(page().title, "Select Test Type");
         compare(tileKeys(page()), ["TEST_TYPE_BUILDING_TIGHTNESS", "TEST_TYPE_DUCT_TIGHTNESS",
@@ -96,6 +151,7 @@ ShellFixture {
             tryCompare(confirmDialog(), "showing", true);
             // The diagram for this answer exists and loads.
             tryCompare(Harness.find(result, "tubingDiagramIcon"), "status", Image.Ready);
+            checkDestinations(result, paths[i]);
             var params = wizard.__launchParams();
             compare(Object.keys(params), ["flowDevice", "forceGaugeMode", "forcePressureUnits", "chAInputLbl",
                                           "chARefLbl", "chBInputLbl", "chBRefLbl"], paths[i]);
@@ -103,6 +159,9 @@ ShellFixture {
             compare(params.forceGaugeMode, wizard.__decisionTree.testTypes[keys[0]].forceGaugeMode, paths[i]);
             compare(params.forcePressureUnits, "PRESSUREUNITS_PA", paths[i]);
             closeDialog();
+            // A few result pages to look at: one per test type.
+            if ([1, 11, 25, 29].indexOf(i + 1) >= 0)
+                screenshot(root, "wizard_result_path" + (i + 1) + ".png");
         }
     }
 

@@ -3,7 +3,8 @@ import QtTest 1.2
 import "../../platform/apps"
 import "../../platform/apps/AppsHarness.js" as Harness
 
-// The tubing wizard in German: titles, tile labels, confirm text and strip.
+// The tubing wizard in German: titles, tile labels (in the case given),
+// confirm text and strip.
 ShellFixture {
     id: testCase
 
@@ -20,6 +21,13 @@ ShellFixture {
                     "FLOWDEVICE_TORNEL_3_FAN"];
         for (var i = 0; i < keys.length; ++i) {
             var current = root.pageStack.currentItem;
+            // Tile labels keep their case: device names hold voltages
+            // ("220V") and brand names.
+            current.options.forEach(function(option) {
+                var label = Harness.find(Harness.find(current, "tile_" + option.key), "tileLabel");
+                compare(label.text, option.label);
+                compare(label.font.capitalization, Font.MixedCase, option.label);
+            });
             var tile = Harness.find(current, "tile_" + keys[i]);
             verify(tile, keys[i]);
             tile.clicked();

@@ -2,6 +2,7 @@ import QtQuick 2.4
 import QtTest 1.2
 import Material 0.2
 import "DialogHelpers.js" as Helpers
+import "../../support/qml/Taps.js" as Taps
 
 // The shared text dialog at the device's screen size: show(settings) and its
 // defaults, the invalid state, accepting, re-opening, typing through the real
@@ -179,6 +180,28 @@ Rectangle {
             compare(dialog.value, "first");
             compare(part("keyboard").mode, "MODE_DEFAULT");
             verify(part("textField").activeFocus);
+        }
+
+        // A selection or cursor left in the field does not outlive closing:
+        // the next opening puts the cursor after the initial text.
+        function test_reopenPutsTheCursorAtTheEnd_data() {
+            return [
+                { tag: "all selected", select: [0, 2] },
+                { tag: "part selected", select: [0, 1] },
+                { tag: "cursor at the start", select: [0, 0] }
+            ];
+        }
+
+        function test_reopenPutsTheCursorAtTheEnd(data) {
+            start(false);
+            showAndWait({ "initialValue": "ab" });
+            part("textField").select(data.select[0], data.select[1]);
+            Taps.tap(testCase, part("negativeButton"));
+            tryCompare(dialog, "visible", false);
+            showAndWait({ "initialValue": "ab" });
+            compare(part("textField").selectedText, "");
+            Taps.tap(testCase, Helpers.key(part("keyboard"), "c"));
+            compare(dialog.value, "abc");
         }
 
         function test_typingWithTheRealKeyboard() {

@@ -2,6 +2,7 @@ import QtQuick 2.4
 import QtTest 1.2
 import Material 0.2
 import "DialogHelpers.js" as Helpers
+import "../../support/qml/Taps.js" as Taps
 
 // The number dialog and its keypad at the device's screen size, in en-US: the
 // bottom-left key, what the keys send, select-all on opening, the invalid
@@ -117,6 +118,76 @@ Rectangle {
             verify(part("textField").activeFocus);
             mouseClick(Helpers.key(part("numericKeypad"), "7"));
             compare(dialog.value, data.expected);
+        }
+
+        // An earlier opening leaves a selection or a cursor in the middle; the
+        // next opening with the same initial value starts from the one it asks
+        // for. Keys are tapped on the keypad.
+        function test_openingPlacesTheCursor_data() {
+            return [
+                { tag: "selection left, no select-all", firstSelectAll: true, leave: "none",
+                  selectAll: false, expected: "507" },
+                { tag: "cursor left at the start", firstSelectAll: false, leave: "start",
+                  selectAll: false, expected: "507" },
+                { tag: "part selected, no select-all", firstSelectAll: false, leave: "part",
+                  selectAll: false, expected: "507" },
+                { tag: "cursor left at the start, select-all", firstSelectAll: false, leave: "start",
+                  selectAll: true, expected: "7" },
+                { tag: "first opening, no select-all", firstSelectAll: null, leave: "none",
+                  selectAll: false, expected: "507" },
+                { tag: "first opening, select-all", firstSelectAll: null, leave: "none",
+                  selectAll: true, expected: "7" }
+            ];
+        }
+
+        function test_openingPlacesTheCursor(data) {
+            start(false, { "initialValue": "50" });
+            var field = part("textField");
+            if (data.firstSelectAll !== null) {
+                dialog.selectAllOnOpen = data.firstSelectAll;
+                openAndWait();
+                if (data.leave === "start")
+                    field.cursorPosition = 0;
+                else if (data.leave === "part")
+                    field.select(0, 1);
+                Taps.tap(testCase, part("negativeButton"));
+                tryCompare(dialog, "visible", false);
+            }
+            dialog.selectAllOnOpen = data.selectAll;
+            openAndWait();
+            compare(field.selectedText, data.selectAll ? "50" : "");
+            if (!data.selectAll)
+                compare(field.cursorPosition, 2);
+            Taps.tap(testCase, Helpers.key(part("numericKeypad"), "7"));
+            compare(dialog.value, data.expected);
+        }
+
+        // The labels beside the number keep the case they were given: units
+        // are case-sensitive ("mPa" and "MPa" differ by a factor of 10^9).
+        function test_labelsKeepTheirCase_data() {
+            var rows = [];
+            ["Pa", "mPa", "MPa", "s", "kPa", "in H2O"].forEach(function(unit) {
+                rows.push({ "tag": "number dialog, " + unit, "url": "qrc:/NumberInputDialog.qml",
+                            "properties": { "unitsLabel": unit, "inputLabel": "max 250 " + unit },
+                            "right": unit, "left": "max 250 " + unit });
+                rows.push({ "tag": "keyboard dialog, " + unit, "url": "qrc:/KeyboardInputDialog.qml",
+                            "properties": { "hintLabel": "max 12 " + unit, "inputLabel": unit },
+                            "right": "max 12 " + unit, "left": unit });
+            });
+            return rows;
+        }
+
+        function test_labelsKeepTheirCase(data) {
+            dialog = harness.load(data.url, data.properties);
+            verify(dialog);
+            openAndWait();
+            [["rightLabel", data.right], ["leftLabel", data.left]].forEach(function(expected) {
+                var label = part(expected[0]);
+                compare(label.text, expected[1], expected[0]);
+                compare(label.font.capitalization, Font.MixedCase, expected[0] + " " + label.text);
+            });
+            if (data.url === "qrc:/NumberInputDialog.qml")
+                screenshot("number_dialog_unit_" + data.right.replace(/ /g, "_") + ".png");
         }
 
         function test_invalidUntilAcceptable() {

@@ -14,10 +14,17 @@ Rectangle {
     height: 272
     color: "white"
 
+    Component {
+        id: holderComponent
+
+        Item {}
+    }
+
     TestCase {
         id: testCase
 
         property Item strip: null
+        property Item doomed: null
 
         readonly property var tubeColors: ({
             "G": "#2f6c14", "R": "#c80000", "B": "#0348c9", "Y": "#888888"
@@ -156,6 +163,32 @@ Rectangle {
             strip.coloredBackgroundTextColor = "#ffff00";
             compare(Helpers.argb(boxes[3].label.color), Helpers.argb("#ffff00"));
             compare(Helpers.argb(boxes[1].label.color), colorOf("0"));
+        }
+
+        // A page torn down with its strip: the strip, its holder or the holder's
+        // holder goes first. Any warning on the way fails the test.
+        function test_destroyedWithItsPage_data() {
+            return [
+                { "tag": "holder", "destroy": "holder" },
+                { "tag": "holder's holder", "destroy": "outer" },
+                { "tag": "strip", "destroy": "strip" }
+            ];
+        }
+        function test_destroyedWithItsPage(data) {
+            var outer = holderComponent.createObject(page, { "width": page.width, "height": page.height });
+            var holder = holderComponent.createObject(outer, { "width": page.width, "height": page.height });
+            var held = Qt.createComponent("qrc:/TapLabels.qml").createObject(holder);
+            verify(held);
+            Helpers.setKeys(held, ["TAP_LABEL_BUILDING", "TAP_LABEL_OUTSIDE", "TAP_LABEL_T3_FAN",
+                                   "TAP_LABEL_FAN_REF"]);
+            waitForRendering(held);
+            var gone = { "outer": outer, "holder": holder, "strip": held }[data.destroy];
+            // An object property lets go of an object when it is destroyed.
+            doomed = held;
+            gone.destroy();
+            tryVerify(function() { return doomed === null; }, 5000, "the strip destroyed");
+            if (data.destroy !== "outer")
+                outer.destroy();
         }
 
         // The channels stand either side of the centre: 20 dp from it to the

@@ -56,6 +56,55 @@ ShellFixture {
         return waitForApp(root, Harness.gaugeId);
     }
 
+    // The visible text items in `item` whose text holds `part`.
+    function textsHolding(item, part, found) {
+        found = found || [];
+        if (typeof item.text === "string" && item.font !== undefined && item.visible
+                && item.text.indexOf(part) >= 0)
+            found.push(item);
+        for (var i = 0; i < item.children.length; ++i)
+            textsHolding(item.children[i], part, found);
+        return found;
+    }
+
+    // Unit symbols keep the case they were given in every part of the gauge
+    // that shows a text ("mPa" and "MPa" differ by a factor of 10^9).
+    function test_unitsKeepTheirCase_data() {
+        return ["Pa", "mPa", "MPa", "s", "kPa", "in H2O"].map(function(unit) {
+            return { "tag": unit, "unit": unit };
+        });
+    }
+    function test_unitsKeepTheirCase(data) {
+        var root = startShell();
+        app(root, Harness.homeId).launch(Harness.gaugeId);
+        var page = waitForApp(root, Harness.gaugeId).initialPage;
+        var u = data.unit;
+        var parts = [
+            { "url": "qrc:/GaugeChip.qml", "texts": 2, "properties": { "caption": u, "text": "12 " + u } },
+            { "url": "qrc:/GaugeTapBox.qml", "texts": 2, "properties": { "caption": u, "text": "12 " + u } },
+            { "url": "qrc:/GaugeChannelCard.qml", "texts": 8,
+              "properties": { "channel": u, "title": u, "reading": "12 " + u, "unit": u, "inputCaption": u,
+                              "referenceCaption": u, "inputLabel": "12 " + u, "referenceLabel": "12 " + u } }
+        ];
+        parts.forEach(function(part) {
+            var component = Qt.createComponent(part.url);
+            compare(component.status, Component.Ready, component.errorString());
+            part.properties.width = Units.dp(220);
+            part.properties.height = Units.dp(140);
+            var shown = component.createObject(page, part.properties);
+            verify(shown, part.url);
+            var texts = textsHolding(shown, u);
+            compare(texts.length, part.texts, part.url + ": texts that hold the unit");
+            texts.forEach(function(text) {
+                var where = part.url + " \"" + text.text + "\"";
+                compare(text.font.capitalization, Font.MixedCase, where);
+                verify(text.text === u || text.text === "12 " + u, where);
+            });
+            // Gone before the page, as a part of the page would go.
+            shown.destroy();
+        });
+    }
+
     function test_defaultsWithoutParameters() {
         var root = startShell();
         app(root, Harness.homeId).launch(Harness.gaugeId);
