@@ -5,14 +5,16 @@
 #include <QString>
 #include <QVariant>
 
-class QFileSystemWatcher;
+class FileWatch;
+class SavedSettings;
 
 // A short text per app identifier, kept in an INI file at its top level
 // ("/opt/save_data/badges.conf"). Other programs may write the file while the
-// shell runs: it is read again whenever it changed on disk, and a change made
-// here alters only the key it names. Every change is written at once through a
-// checked temporary file and an atomic rename; one that cannot be written
-// stays in memory for the run and is tried again with the next change.
+// shell runs: it is read again whenever it changed on disk (and the change is
+// announced), and a change made here alters only the key it names, under a
+// lock on the directory. The file is read and written only through the
+// saved-data module; a change that cannot be written stays in memory for the
+// run and is tried again with the next change and at the end.
 class BadgeStore : public QObject
 {
     Q_OBJECT
@@ -52,19 +54,18 @@ private:
     };
 
     Stamp stamp() const;
-    bool refresh(); // true when the badges changed
-    void announce();
+    QVariantMap readBadges() const;
+    void refresh();
     bool change(const QString &appId, const QVariant &text); // an invalid text removes
-    bool save();
-    void watch();
+    void applyUnsaved();
+    void announce();
 
     QString m_path;
-    // The file's badges with this run's unsaved changes over them.
+    SavedSettings *m_settings;
+    FileWatch *m_watch;
     QVariantMap m_badges;
     // Changes not yet in the file; an invalid value is a removal.
     QMap<QString, QVariant> m_unsaved;
     Stamp m_stamp;
-    bool m_loaded = false;
     bool m_announcing = false; // a change from the file waits to be announced
-    QFileSystemWatcher *m_watcher = nullptr;
 };

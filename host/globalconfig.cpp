@@ -2,6 +2,8 @@
 
 #include "initext.h"
 #include "rootfs.h"
+#include "savedfile.h"
+#include "savedsettings.h"
 
 #include <QDebug>
 #include <QDir>
@@ -46,29 +48,54 @@ bool GlobalConfig::resetIfRequested()
     const QFileInfo dirInfo(dir);
     if (!dirInfo.isSymLink()) {
         qDebug() << "GlobalConfig::resetIfRequested() clearing" << dir;
-        // QDir::removeRecursively removes links themselves, not their targets.
-        QDir(dir).removeRecursively();
+        // Links inside are removed, not followed; file systems mounted inside
+        // are left alone.
+        saved::removeContents(dir);
+        QDir().rmdir(dir);
         return true;
     }
     // A saved-data directory that is a link to a data partition: its contents
-    // go, the link stays. Links inside are removed, never followed.
+    // go, the link stays.
     const QString target = dirInfo.canonicalFilePath();
-    const QString linkParent = QFileInfo(dirInfo.absolutePath()).canonicalFilePath();
-    if (target.isEmpty() || target == QLatin1String("/") || linkParent == target
-        || linkParent.startsWith(target + QLatin1Char('/'))) {
-        // A link to "/" or to a directory holding the link would take far more
-        // than the saved data with it.
-        qDebug() << "GlobalConfig::resetIfRequested() not clearing" << dir << ": it links to" << target;
+    if (!isClearable(target, dirInfo.absolutePath())) {
+        qDebug() << "GlobalConfig::resetIfRequested() not clearing" << dir << ": it links to" << target
+                 << ", which holds more than saved data";
         return false;
     }
     qDebug() << "GlobalConfig::resetIfRequested() clearing" << dir << "(a link to" << target << ")";
-    const QFileInfoList entries =
-        QDir(target).entryInfoList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
-    for (const QFileInfo &entry : entries) {
-        const QString path = entry.absoluteFilePath();
-        const bool removed = entry.isDir() && !entry.isSymLink() ? QDir(path).removeRecursively() : QFile::remove(path);
-        if (!removed)
-            qDebug() << "GlobalConfig::resetIfRequested() cannot remove" << path;
+    saved::removeContents(target);
+    return true;
+}
+
+// A link's target that a reset may empty: not "/", not a directory that holds
+// the link, and not one of the system's or the program's own directories.
+bool GlobalConfig::isClearable(const QString &target, const QString &linkDir)
+{
+    if (target.isEmpty())
+        return false;
+    const auto within = [](const QString &path, const QString &dir) {
+        return path == dir || path.startsWith(dir.endsWith(QLatin1Char('/')) ? dir : dir + QLatin1Char('/'));
+    };
+    const QString linkParent = QFileInfo(linkDir).canonicalFilePath();
+    if (target == QLatin1String("/") || within(linkParent, target))
+        return false;
+    // Trees that are the system's or the program's own, wholly; and
+    // directories whose subdirectories may well hold a data partition.
+    static const char *const kSystemTrees[] = {"/bin",  "/boot", "/dev", "/etc", "/lib", "/lib64",
+                                               "/proc", "/sbin", "/sys", "/usr", "/opt/tarvik", "/opt/veltra"};
+    static const char *const kSystemDirs[] = {"/opt", "/root", "/run", "/var", "/home", "/mnt", "/media", "/tmp"};
+    const QString root = QFileInfo(veltra::rootfs(QStringLiteral("/"))).canonicalFilePath();
+    for (const char *tree : kSystemTrees) {
+        for (const QString &dir : {QString::fromLatin1(tree), root + QLatin1String(tree)}) {
+            if (within(target, dir) || within(dir, target))
+                return false;
+        }
+    }
+    for (const char *systemDir : kSystemDirs) {
+        for (const QString &dir : {QString::fromLatin1(systemDir), root + QLatin1String(systemDir)}) {
+            if (within(dir, target))
+                return false;
+        }
     }
     return true;
 }
@@ -79,9 +106,20 @@ std::unique_ptr<QSettings> GlobalConfig::open()
     const QString dir = QFileInfo(path).absolutePath();
     if (!QFileInfo::exists(dir) && !QDir().mkpath(dir))
         qDebug() << "GlobalConfig::open() cannot create" << dir << "; settings stay in memory";
-    auto settings = std::make_unique<QSettings>(path, QSettings::IniFormat);
+    // What a killed earlier run left half-written.
+    saved::removeStaleTemporaries(dir);
+    auto settings = std::make_unique<SavedSettings>(path);
     if (settings->status() != QSettings::NoError)
         qDebug() << "GlobalConfig::open() cannot read" << path << "; using defaults";
+    // The settings class takes a value with a comma for a list and would write
+    // it back changed ("a,b" as "a, b") at its next write: the shell's own keys
+    // are held as the plain text the file has.
+    for (const QString &key : {kStartupAppId, kAppsDir, kHomeAppId, kSingleAppMode, kScreenshotDir,
+                               QStringLiteral("language")}) {
+        const QVariant stored = settings->value(key);
+        if (stored.type() == QVariant::StringList || stored.type() == QVariant::List)
+            settings->setValue(key, IniText::value(*settings, key));
+    }
     return settings;
 }
 

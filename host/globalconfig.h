@@ -26,10 +26,12 @@ public:
     static QString resetMarkerPath();  // mapped "/opt/save_data/delete_on_reboot"
 
     // Removes the whole saved data directory when the reset marker is a regular
-    // file. Returns whether a reset was made.
+    // file (a linked one is emptied and kept). Returns whether a reset was made.
     static bool resetIfRequested();
 
-    // Opens the configuration, creating its directory when missing.
+    // Opens the configuration, creating its directory when missing and
+    // removing the temporaries a killed earlier run left in it. The settings
+    // object never touches the file itself (SavedSettings).
     static std::unique_ptr<QSettings> open();
 
     // Stores "startup_app_id" and "internet_clock_sync_enabled" when absent.
@@ -47,4 +49,7 @@ public:
     // The apps directory setting as a path: "\" separates directories on every
     // platform, so the Windows-style default "..\..\veltra\apps" works here too.
     static QString appsDirPath(const QString &setting);
+
+private:
+    static bool isClearable(const QString &target, const QString &linkDir);
 };

@@ -1,5 +1,6 @@
 #include "language.h"
 
+#include "savedsettings.h"
 #include "simulateddevice.h"
 
 #include <QDebug>
@@ -60,10 +61,18 @@ bool Language::setLanguage(const QString &language)
         return false;
     }
     const QString before = storedLanguage();
+    const QVariant previous = m_settings->value(settingsKey());
     m_settings->setValue(settingsKey(), language);
-    m_settings->sync();
-    if (m_settings->status() != QSettings::NoError)
-        qDebug() << "Language::setLanguage() cannot write" << m_settings->fileName();
+    if (!SavedSettings::commit(*m_settings)) {
+        // Not stored: the choice is taken back, so that nothing shows a
+        // language that the next start would not have.
+        qDebug() << "Language::setLanguage() cannot write the configuration;" << language << "not stored";
+        if (previous.isValid())
+            m_settings->setValue(settingsKey(), previous);
+        else
+            m_settings->remove(settingsKey());
+        return false;
+    }
     if (language != before)
         emit storedLanguageChanged();
     return true;

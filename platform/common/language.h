@@ -30,8 +30,10 @@ public:
     QString storedLanguage() const;
 
     // Stores `language` (one of supportedLanguages()) in the configuration
-    // given to initLanguage(), for the next start. Returns false, and stores
-    // nothing, for an unsupported language or without a configuration.
+    // given to initLanguage(), for the next start, and writes it to the file
+    // at once. Returns false, and stores nothing, for an unsupported language,
+    // without a configuration, or when the file could not be written (the
+    // choice is then taken back).
     Q_INVOKABLE bool setLanguage(const QString &language);
 
     // The colour code of channel B's reference tube where the regional tubing

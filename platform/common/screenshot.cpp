@@ -1,5 +1,8 @@
 #include "screenshot.h"
 
+#include "savedfile.h"
+
+#include <QBuffer>
 #include <QDateTime>
 #include <QDebug>
 #include <QDir>
@@ -26,6 +29,10 @@ QString Screenshot::grab()
         qDebug() << "Screenshot::grab() cannot create directory" << m_dir;
         return {};
     }
+    if (!m_cleaned) {
+        saved::removeStaleTemporaries(m_dir);
+        m_cleaned = true;
+    }
     QImage image = m_window->grabWindow();
     // Some platforms' backing stores cannot be read back by the scene graph
     // (the software renderer on the offscreen platform); their screen can.
@@ -35,11 +42,20 @@ QString Screenshot::grab()
         qDebug() << "Screenshot::grab() the window gave no picture";
         return {};
     }
+    QByteArray png;
+    QBuffer buffer(&png);
+    if (!buffer.open(QIODevice::WriteOnly) || !image.save(&buffer, "PNG")) {
+        qDebug() << "Screenshot::grab() cannot encode the picture";
+        return {};
+    }
+    // A fresh name: nothing of that name, not even a link, is there.
     const QString stamp = QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss-zzz"));
     QString path = QDir(m_dir).filePath(QStringLiteral("screenshot-%1.png").arg(stamp));
-    for (int n = 1; QFileInfo::exists(path); ++n)
+    for (int n = 1; QFileInfo(path).exists() || QFileInfo(path).isSymLink(); ++n)
         path = QDir(m_dir).filePath(QStringLiteral("screenshot-%1-%2.png").arg(stamp).arg(n));
-    if (!image.save(path, "PNG")) {
+    // Written through a checked temporary file: a full file system is a
+    // failure, never an empty picture reported as saved.
+    if (!saved::writeFile(path, png)) {
         qDebug() << "Screenshot::grab() cannot write" << path;
         return {};
     }

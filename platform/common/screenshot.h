@@ -24,4 +24,5 @@ public:
 private:
     QString m_dir;
     QPointer<QQuickWindow> m_window;
+    bool m_cleaned = false; // stale temporaries removed from m_dir
 };

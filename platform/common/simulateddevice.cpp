@@ -1,13 +1,14 @@
 #include "simulateddevice.h"
 
+#include "filewatch.h"
 #include "networktypes.h"
 #include "rootfs.h"
+#include "savedfile.h"
 
 #include <QCoreApplication>
 #include <QDebug>
 #include <QDir>
 #include <QFileInfo>
-#include <QFileSystemWatcher>
 #include <QFile>
 #include <QHash>
 
@@ -57,14 +58,19 @@ public:
     explicit IniValues(const QByteArray &content)
     {
         QString group;
-        for (const QByteArray &rawLine : content.split('\n')) {
+        QByteArray text = content;
+        text.replace("\r\n", "\n").replace('\r', '\n');
+        for (const QByteArray &rawLine : text.split('\n')) {
             const QString line = QString::fromUtf8(rawLine).trimmed();
             if (line.isEmpty() || line.startsWith(QLatin1Char(';')) || line.startsWith(QLatin1Char('#')))
                 continue;
             if (line.startsWith(QLatin1Char('['))) {
+                // "[name]", then perhaps a comment; anything else after it is
+                // logged, and the section counts all the same.
                 const int close = line.indexOf(QLatin1Char(']'));
-                if (close > 0 && iniValue(line.mid(close + 1)).isEmpty())
-                    group = line.mid(1, close - 1).trimmed();
+                group = close > 0 ? line.mid(1, close - 1).trimmed() : line.mid(1).trimmed();
+                if (close < 0 || !iniValue(line.mid(close + 1)).isEmpty())
+                    qDebug() << "SimulatedDevice::read() a malformed section line:" << line;
                 continue;
             }
             const int equals = line.indexOf(QLatin1Char('='));
@@ -155,54 +161,23 @@ DeviceState SimulatedDevice::state()
 
 bool SimulatedDevice::ensureWatching()
 {
-    // The watcher needs an application object; start-up asks for the device
+    // The watch needs an application object; start-up asks for the device
     // state before one exists, and tests create more than one in turn (and
     // may point $VELTRA_DEVICE_FILE elsewhere between them).
     QCoreApplication *app = QCoreApplication::instance();
-    if (!app || (m_watcher && m_watcherApp == app && m_watchedPath == filePath()))
+    if (!app || (m_watch && m_watchApp == app && m_watch->path() == QFileInfo(filePath()).absoluteFilePath()))
         return false;
-    delete m_watcher;
-    m_watcher = new QFileSystemWatcher(this);
-    m_watcherApp = app;
-    m_watchedPath = filePath();
-    connect(m_watcher, &QFileSystemWatcher::fileChanged, this, &SimulatedDevice::reload);
-    connect(m_watcher, &QFileSystemWatcher::directoryChanged, this, &SimulatedDevice::reload);
-    rewatch();
+    delete m_watch;
+    m_watch = new FileWatch(filePath(), this);
+    m_watchApp = app;
+    connect(m_watch, &FileWatch::changed, this, &SimulatedDevice::reload);
     return true;
-}
-
-// Watches the file when it exists and the deepest existing directory on its
-// way, so that a directory or a file created later, a file replaced by an
-// editor's rename, removed, or replaced by a directory are all seen.
-void SimulatedDevice::rewatch()
-{
-    if (!m_watcher)
-        return;
-    const QString path = QFileInfo(m_watchedPath).absoluteFilePath();
-    // The file's inode may have changed under the same name, so the watches are
-    // always made anew. Something may appear between the look and the watch:
-    // look again until the picture holds (a few rounds at most).
-    QStringList wanted;
-    for (int round = 0; round < 4; ++round) {
-        const QStringList watched = m_watcher->files() + m_watcher->directories();
-        if (!watched.isEmpty())
-            m_watcher->removePaths(watched);
-        QString dir = QFileInfo(path).absolutePath();
-        while (!QFileInfo(dir).isDir() && dir != QFileInfo(dir).absolutePath())
-            dir = QFileInfo(dir).absolutePath();
-        const QStringList now = QFileInfo::exists(path) ? QStringList{dir, path} : QStringList{dir};
-        m_watcher->addPaths(now);
-        if (now == wanted)
-            return;
-        wanted = now;
-    }
 }
 
 void SimulatedDevice::reload()
 {
     const DeviceState old = m_loaded ? m_state : DeviceState();
-    if (!ensureWatching())
-        rewatch();
+    ensureWatching();
     m_state = read(filePath());
     m_loaded = true;
 
@@ -227,16 +202,19 @@ void SimulatedDevice::reload()
 
 DeviceState SimulatedDevice::read(const QString &path)
 {
+    // A simulated device file is a few hundred bytes; anything huge, special
+    // (a FIFO never blocks the read) or missing gives the defaults. A link is
+    // followed: the file is the developer's, not saved data.
+    const std::optional<QByteArray> content = saved::readFile(path, 1024 * 1024, saved::Links::Follow);
+    if (!content)
+        return DeviceState();
+    return parse(*content);
+}
+
+DeviceState SimulatedDevice::parse(const QByteArray &content)
+{
     DeviceState s;
-    if (!QFileInfo(path).isFile())
-        return s;
-    QFile file(path);
-    // A simulated device file is a few hundred bytes; refuse anything huge.
-    if (!file.open(QIODevice::ReadOnly) || file.size() > 1024 * 1024) {
-        qDebug() << "SimulatedDevice::read() cannot read" << path << "; using defaults";
-        return s;
-    }
-    const IniValues ini(file.readAll());
+    const IniValues ini(content);
     s.batteryPercent = int(readInt(ini, QStringLiteral("battery/percent"), s.batteryPercent, 0, 100));
     s.batteryMillivolts = int(readInt(ini, QStringLiteral("battery/millivolts"), s.batteryMillivolts, 0, 100000));
     s.charging = readBool(ini, QStringLiteral("battery/charging"), s.charging);

@@ -6,7 +6,7 @@
 #include <QPointer>
 #include <QString>
 
-class QFileSystemWatcher;
+class FileWatch;
 
 // What the simulated gauge reports. Defaults describe a plausible gauge on a
 // site's Wi-Fi with a healthy battery and auto-off disabled.
@@ -57,8 +57,12 @@ public:
     DeviceState state();
     QString filePath() const;
 
-    // Reads the file again now (the watcher does this on its own).
+    // Reads the file again now (the watch does this on its own).
     void reload();
+
+    // The state a device file with `content` describes (defaults for what it
+    // lacks or holds unusable).
+    static DeviceState parse(const QByteArray &content);
 
 signals:
     void batteryChanged();
@@ -70,14 +74,12 @@ signals:
 
 private:
     SimulatedDevice();
-    // Arms the watcher for this application and path; true when it did.
+    // Arms the watch for this application and path; true when it did.
     bool ensureWatching();
-    void rewatch();
     static DeviceState read(const QString &path);
 
     DeviceState m_state;
     bool m_loaded = false;
-    QFileSystemWatcher *m_watcher = nullptr;
-    QPointer<QObject> m_watcherApp;
-    QString m_watchedPath;
+    FileWatch *m_watch = nullptr;
+    QPointer<QObject> m_watchApp;
 };

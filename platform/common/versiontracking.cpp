@@ -1,16 +1,43 @@
 #include "versiontracking.h"
 
+#include "savedfile.h"
+
 #include <QDateTime>
 #include <QDebug>
 #include <QDir>
-#include <QFile>
+#include <QString>
 
 namespace zelcommon {
+
+namespace {
+
+// A line per version change: a history far larger than this is not one.
+constexpr qint64 kMaxHistoryBytes = 1024 * 1024;
+
+} // namespace
+
+QByteArray VersionTracking::lastVersion(const QByteArray &history)
+{
+    const QByteArray lastLine = history.trimmed().split('\n').last();
+    const int blank = lastLine.indexOf(' ');
+    return blank < 0 ? QByteArray() : lastLine.mid(blank + 1).trimmed();
+}
+
+QByteArray VersionTracking::historyText(const QByteArray &version)
+{
+    QString text = QString::fromUtf8(version);
+    for (QChar &c : text) {
+        if (!c.isPrint())
+            c = QLatin1Char(' ');
+    }
+    return text.simplified().left(kMaxVersionLength).toUtf8();
+}
 
 void VersionTracking::init(const QByteArray &dir, const QByteArray &version)
 {
     const QString directory = QString::fromUtf8(dir);
-    if (directory.isEmpty() || version.isEmpty()) {
+    const QByteArray line = historyText(version);
+    if (directory.isEmpty() || line.isEmpty()) {
         qDebug() << "VersionTracking::init() nothing to track:" << dir << version;
         return;
     }
@@ -18,26 +45,19 @@ void VersionTracking::init(const QByteArray &dir, const QByteArray &version)
         qDebug() << "VersionTracking::init() cannot create" << directory;
         return;
     }
-    QFile history(QDir(directory).filePath(QStringLiteral("version_history")));
-    QByteArray lastVersion;
-    if (history.open(QIODevice::ReadOnly)) {
-        // The file is small: a line per version change.
-        const QByteArray lastLine = history.readAll().trimmed().split('\n').last();
-        const int blank = lastLine.indexOf(' ');
-        lastVersion = blank < 0 ? QByteArray() : lastLine.mid(blank + 1);
-        history.close();
-    }
-    QByteArray oneLine = version;
-    oneLine.replace('\n', ' ').replace('\r', ' ');
-    oneLine = oneLine.trimmed();
-    if (lastVersion == oneLine)
+    const QString path = QDir(directory).filePath(QStringLiteral("version_history"));
+    const QByteArray history = saved::readFile(path, kMaxHistoryBytes).value_or(QByteArray());
+    if (lastVersion(history) == line)
         return;
-    if (!history.open(QIODevice::Append | QIODevice::Text)) {
-        qDebug() << "VersionTracking::init() cannot write" << history.fileName();
+    QByteArray updated = history;
+    if (!updated.isEmpty() && !updated.endsWith('\n'))
+        updated += '\n';
+    updated += QDateTime::currentDateTimeUtc().toString(Qt::ISODate).toUtf8() + ' ' + line + '\n';
+    if (!saved::writeFile(path, updated)) {
+        qDebug() << "VersionTracking::init() cannot write" << path;
         return;
     }
-    history.write(QDateTime::currentDateTimeUtc().toString(Qt::ISODate).toUtf8() + ' ' + oneLine + '\n');
-    qDebug() << "VersionTracking::init() now running version" << version;
+    qDebug() << "VersionTracking::init() now running version" << line;
 }
 
 } // namespace zelcommon

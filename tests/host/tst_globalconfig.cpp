@@ -6,6 +6,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QProcess>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -183,6 +184,44 @@ private slots:
         QVERIFY(QFileInfo::exists(m_root->path() + "/opt/other/keep.txt"));
     }
 
+    // Nor a link to the program's or the system's own directories.
+    void resetRefusesALinkToTheSystem_data()
+    {
+        QTest::addColumn<QString>("target");
+        QTest::newRow("the program's directory") << "/opt/tarvik";
+        QTest::newRow("the apps") << "/opt/veltra/apps";
+        QTest::newRow("etc") << "/etc";
+        QTest::newRow("var itself") << "/var";
+    }
+    void resetRefusesALinkToTheSystem()
+    {
+        QFETCH(QString, target);
+        const QString dir = m_root->path() + target;
+        writeFile(dir + "/delete_on_reboot", "");
+        writeFile(dir + "/tarvik", "the program");
+        QVERIFY(QDir().mkpath(m_root->path() + "/opt"));
+        QVERIFY(QFile::link(dir, saveData()));
+        QVERIFY(!GlobalConfig::resetIfRequested());
+        QVERIFY(QFileInfo::exists(dir + "/tarvik"));
+    }
+
+    // A file system mounted inside the saved data (a memory card) is left
+    // alone. Needs the right to mount (root).
+    void resetLeavesMountsAlone()
+    {
+        QTemporaryDir card;
+        writeFile(card.path() + "/readings.csv", "data");
+        writeFile(saveData() + "/delete_on_reboot", "");
+        QVERIFY(QDir().mkpath(saveData() + "/card"));
+        QProcess mount;
+        mount.start("mount", {"--bind", card.path(), saveData() + "/card"});
+        if (!mount.waitForFinished() || mount.exitCode() != 0)
+            QSKIP("no bind mount here (needs root and a mount namespace that allows it)");
+        auto unmount = qScopeGuard([&] { QProcess::execute("umount", {saveData() + "/card"}); });
+        QVERIFY(GlobalConfig::resetIfRequested());
+        QVERIFY(QFileInfo::exists(card.path() + "/readings.csv"));
+    }
+
     // A value with a comma is the text it holds, not a list.
     void valuesAreReadAsPlainText_data()
     {
@@ -195,6 +234,9 @@ private slots:
         QTest::newRow("comment after a list") << QByteArray("p,q ; note") << "p,q";
         QTest::newRow("escapes") << QByteArray("C:\\\\shots, \\\"new\\\"") << "C:\\shots, \"new\"";
         QTest::newRow("trailing comma") << QByteArray("/x,") << "/x,";
+        QTest::newRow("UTF-8") << QByteArray("/data/Gr\xc3\xb6\xc3\x9f" "e") << QString::fromUtf8("/data/Größe");
+        QTest::newRow("UTF-8 and comma") << QByteArray("/\xe4\xb8\xad, 2") << QString::fromUtf8("/中, 2");
+        QTest::newRow("typed form") << QByteArray("@Rect(1 2 3 4)") << "@Rect(1 2 3 4)";
     }
     void valuesAreReadAsPlainText()
     {
@@ -202,11 +244,15 @@ private slots:
         QFETCH(QString, screenshotDir);
         writeFile(GlobalConfig::filePath(), "[General]\nscreenshot_dir=" + line + "\napps_dir=" + line
                                                 + "\nhome_app_id=" + line + "\nstartup_app_id=" + line + "\n");
-        const StartupSettings s = startUp();
-        QCOMPARE(s.screenshotDir, screenshotDir);
-        QCOMPARE(s.appsDir, screenshotDir);
-        QCOMPARE(s.homeAppId, screenshotDir);
-        QCOMPARE(s.startupAppId, screenshotDir);
+        // The second start reads what the first one wrote back (it stored a
+        // default, which rewrites the file).
+        for (int start = 0; start < 2; ++start) {
+            const StartupSettings s = startUp();
+            QCOMPARE(s.screenshotDir, screenshotDir);
+            QCOMPARE(s.appsDir, screenshotDir);
+            QCOMPARE(s.homeAppId, screenshotDir);
+            QCOMPARE(s.startupAppId, screenshotDir);
+        }
     }
 
     void defaultsAreWrittenOnceAndOnlyWhenAbsent()

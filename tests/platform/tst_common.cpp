@@ -26,6 +26,7 @@
 #include <QTranslator>
 #include <QtTest>
 
+#include <cstdio>
 #include <functional>
 
 class TestCommon : public QObject
@@ -226,6 +227,8 @@ private slots:
         QTest::newRow("empty before a comment") << QByteArray("ssid= ; none") << "";
         QTest::newRow("section with a comment") << QByteArray("ssid=Lab\n[gauge] ; gauge\nssid=Other") << "Lab";
         QTest::newRow("blanks around =") << QByteArray("ssid  =  Lab 2  ") << "Lab 2";
+        QTest::newRow("CR line ends") << QByteArray("\rssid=Lab\r[gauge]\rssid=Other\r") << "Lab";
+        QTest::newRow("section with junk after it") << QByteArray("ssid=Lab\n[gauge]x\nssid=Other") << "Lab";
     }
     void inlineCommentsAndQuotes()
     {
@@ -280,6 +283,20 @@ private slots:
         QVERIFY(QDir().mkpath(dir));
         QVERIFY(write(path, "[battery]\npercent=16\n"));
         QTRY_COMPARE_WITH_TIMEOUT(percent(), 16, wait);
+
+        // The directory a link that is switched to another directory.
+        QVERIFY(QDir(root.path() + "/etc").removeRecursively());
+        QVERIFY(QDir().mkpath(root.path() + "/a") && QDir().mkpath(root.path() + "/b"));
+        QVERIFY(write(root.path() + "/a/device.ini", "[battery]\npercent=21\n"));
+        QVERIFY(write(root.path() + "/b/device.ini", "[battery]\npercent=22\n"));
+        QVERIFY(QDir().mkpath(root.path() + "/etc"));
+        QVERIFY(QFile::link(root.path() + "/a", dir));
+        QTRY_COMPARE_WITH_TIMEOUT(percent(), 21, wait);
+        QVERIFY(QFile::link(root.path() + "/b", dir + ".new"));
+        QVERIFY(::rename(QFile::encodeName(dir + ".new").constData(), QFile::encodeName(dir).constData()) == 0);
+        QTRY_COMPARE_WITH_TIMEOUT(percent(), 22, wait);
+        QVERIFY(write(root.path() + "/b/device.ini", "[battery]\npercent=23\n"));
+        QTRY_COMPARE_WITH_TIMEOUT(percent(), 23, wait);
     }
 
     void enumParsersRoundTrip()

@@ -17,6 +17,8 @@
 #include <QUrl>
 #include <QtTest>
 
+#include <sys/stat.h>
+
 #include <cstring>
 #include <elf.h>
 
@@ -205,7 +207,7 @@ private slots:
         QTest::addColumn<QString>("file");
         QTest::addColumn<QString>("fault");
         for (const char *file : {"global.conf", "badges.conf"}) {
-            for (const char *fault : {"empty", "garbage", "huge", "read-only", "directory"})
+            for (const char *fault : {"empty", "garbage", "huge", "read-only", "directory", "fifo", "link"})
                 QTest::newRow(qPrintable(QString("%1 %2").arg(file, fault))) << QString(file) << QString(fault);
         }
     }
@@ -231,8 +233,17 @@ private slots:
         } else if (fault == "directory") {
             QVERIFY(QFile::remove(path));
             writeFile(path + "/inside.txt", "kept");
+        } else if (fault == "fifo") {
+            QVERIFY(QFile::remove(path));
+            QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0644), 0);
+        } else if (fault == "link") {
+            // To a file of the system outside the saved data: never read,
+            // never written through.
+            writeFile(outside() + "/system.conf", "[General]\nhome_app_id=com.example.Outside\n");
+            QVERIFY(QFile::remove(path));
+            QVERIFY(QFile::link(outside() + "/system.conf", path));
         }
-        const QByteArray before = readFile(path);
+        const QByteArray before = fault == "fifo" ? QByteArray() : readFile(path);
         const auto outsideBefore = snapshot(outside());
 
         const ProbeResult result = probe(arguments << emptyApps() << "com.ostrelle.veltra.Alpha=7");
@@ -240,6 +251,10 @@ private slots:
         // Whatever the file's state, the badge set now is there for the rest of the run.
         QVERIFY2(result.badges.contains("com.ostrelle.veltra.Alpha=7"), qPrintable(result.badges.join(", ")));
         const bool globalReadable = file != "global.conf" || fault == "read-only";
+        if (fault == "fifo" || fault == "link") {
+            // Read as absent, and replaced by a regular file at the first write.
+            QVERIFY(QFileInfo(path).isFile() && !QFileInfo(path).isSymLink());
+        }
         QCOMPARE(result.values.value("home"), globalReadable ? kKeptApp : kDefaultApp);
         QCOMPARE(result.values.value("startup"), kDefaultApp);
         QCOMPARE(result.values.value("single"), QString("false"));

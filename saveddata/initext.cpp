@@ -1,6 +1,7 @@
 #include "initext.h"
 
-#include <QFile>
+#include "savedfile.h"
+
 #include <QSettings>
 #include <QVariant>
 
@@ -111,9 +112,16 @@ QString unescapeValue(const QByteArray &raw)
         while (text.endsWith(QLatin1Char(' ')) || text.endsWith(QLatin1Char('\t')))
             text.chop(1);
     }
-    // Texts that begin with "@" are stored with a second one in front.
+    // Texts that begin with "@" are stored with a second one in front; a text
+    // holding a NUL character as "@String(...)", bytes as "@ByteArray(...)".
     if (text.startsWith(QLatin1String("@@")))
         text.remove(0, 1);
+    else if (text.startsWith(QLatin1String("@String(")) && text.endsWith(QLatin1Char(')')))
+        text = text.mid(8, text.size() - 9);
+    else if (text.startsWith(QLatin1String("@ByteArray(")) && text.endsWith(QLatin1Char(')')))
+        text = text.mid(11, text.size() - 12);
+    else if (text == QLatin1String("@Invalid()"))
+        text.clear();
     return text;
 }
 
@@ -149,20 +157,22 @@ QHash<QString, QString> topLevel(const QByteArray &content)
 
 QString value(const QSettings &settings, const QString &key, const QString &fallback)
 {
-    const QVariant stored = settings.value(key);
-    if (!stored.isValid())
-        return fallback;
-    if (stored.type() != QVariant::StringList && stored.type() != QVariant::List)
-        return stored.toString();
-    QFile file(settings.fileName());
-    constexpr qint64 kMaxBytes = 4 * 1024 * 1024;
-    if (file.open(QIODevice::ReadOnly) && file.size() <= kMaxBytes) {
-        const QHash<QString, QString> texts = topLevel(file.read(kMaxBytes));
+    // The file's own text where it has the key: the settings class would read
+    // a comma as a list, UTF-8 as Latin-1 (without a codec) and "@Rect(...)"
+    // as a rectangle. A value set in memory only (a default) comes from the
+    // settings object.
+    if (const std::optional<QByteArray> content = saved::readFile(settings.fileName())) {
+        const QHash<QString, QString> texts = topLevel(*content);
         const auto it = texts.constFind(key);
         if (it != texts.constEnd())
             return it.value();
     }
-    return stored.toStringList().join(QStringLiteral(", "));
+    const QVariant stored = settings.value(key);
+    if (!stored.isValid())
+        return fallback;
+    if (stored.type() == QVariant::StringList || stored.type() == QVariant::List)
+        return stored.toStringList().join(QStringLiteral(", "));
+    return stored.toString();
 }
 
 } // namespace IniText

@@ -16,8 +16,8 @@ namespace IniText {
 // Every key of the "[General]" section and before the first section.
 QHash<QString, QString> topLevel(const QByteArray &content);
 
-// `key` of `settings` as plain text, `fallback` when absent. A value the
-// settings class took for a list is read again from the file's text.
+// `key` of `settings` as plain text, `fallback` when absent: the text its
+// file holds for the key, or else the value set in memory.
 QString value(const QSettings &settings, const QString &key, const QString &fallback = QString());
 
 } // namespace IniText
