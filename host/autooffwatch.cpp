@@ -105,8 +105,12 @@ void AutoOffWatch::powerOff()
     ++m_powerOffStarts;
     qint64 pid = 0;
     if (!process.startDetached(&pid)) {
-        qDebug() << "AutoOffWatch::powerOff() cannot start" << m_program;
+        // Tried again every second; said once.
+        if (!m_startFailureLogged)
+            qDebug() << "AutoOffWatch::powerOff() cannot start" << m_program << "; trying again every second";
+        m_startFailureLogged = true;
         return;
     }
+    m_startFailureLogged = false;
     m_powerOffPid = pid;
 }

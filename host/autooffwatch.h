@@ -38,4 +38,5 @@ private:
     int m_powerOffStarts = 0;
     qint64 m_powerOffPid = 0;
     bool m_waitLogged = false;
+    bool m_startFailureLogged = false;
 };

@@ -25,7 +25,9 @@ void onSignal(int signalNumber)
 TerminationHandler::TerminationHandler(QObject *parent)
     : QObject(parent)
 {
-    if (::socketpair(AF_UNIX, SOCK_STREAM, 0, signalPipe) != 0) {
+    // Close-on-exec: a program the shell starts (the power-off command) must
+    // not hold the shell's signal pipe.
+    if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, signalPipe) != 0) {
         qDebug() << "TerminationHandler::TerminationHandler() no socket pair; signals end the process at once";
         signalPipe[0] = signalPipe[1] = -1;
         return;

@@ -274,12 +274,26 @@ ApplicationWindow {
         __showHomeInstead(__startupAppId);
     }
 
-    // The home app in place of one that cannot be shown; at start-up this
-    // also lets the other apps load.
+    // The home app in place of one that cannot be shown (or, without a home
+    // app to show, the first app that can be); at start-up this also lets the
+    // other apps load.
     function __showHomeInstead(failedAppId) {
         appsRepeater.isStartupAppLoaded = true;
-        if (__homeAppId !== failedAppId)
-            __request(__homeAppId);
+        var fallback = __homeAppId;
+        if (fallback === failedAppId || !__isListed(fallback) || __loaderOf(fallback).__failed) {
+            fallback = "";
+            for (var i = 0; i < appsRepeater.count; ++i) {
+                var loader = appsRepeater.itemAt(i);
+                if (loader && loader.appId !== failedAppId && !loader.__failed) {
+                    fallback = loader.appId;
+                    break;
+                }
+            }
+            console.log("VeltraRootApp: no home app \"" + __homeAppId + "\" to show; "
+                        + (fallback !== "" ? "showing " + fallback : "no app can be shown"));
+        }
+        if (fallback !== "")
+            __request(fallback);
     }
 
     // Counts an app as loaded, whether its QML loaded or failed, so that one

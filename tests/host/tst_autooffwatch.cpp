@@ -3,6 +3,7 @@
 // how it follows auto-off being enabled and disabled.
 #include "autooff.h"
 #include "autooffwatch.h"
+#include "logcapture.h"
 #include "simulateddevice.h"
 #include "warningguard.h"
 
@@ -47,6 +48,7 @@ private slots:
     void initTestCase()
     {
         veltra::test::installWarningGuard();
+        veltra::test::startLogCapture();
         qputenv("VELTRA_ROOTFS", m_dir.path().toUtf8());
         qputenv("VELTRA_DEVICE_FILE", (m_dir.path() + "/device.ini").toUtf8());
         m_starts = m_dir.path() + "/starts.log";
@@ -162,10 +164,14 @@ private slots:
         setDevice(true, 0);
         QObject root;
         AutoOffWatch watch(&root, m_dir.path() + "/no-such-poweroff");
+        veltra::test::clearCapturedLog();
         watch.tick();
         watch.tick();
-        QCOMPARE(watch.powerOffStarts(), 2);
+        watch.tick();
+        QCOMPARE(watch.powerOffStarts(), 3);
         QTRY_COMPARE(watch.findChildren<QProcess *>().size(), 0);
+        // Said once, not every second.
+        QCOMPARE(veltra::test::capturedLog().filter("cannot start").size(), 1);
     }
 
     // A power-off that hangs is started once, not once a second, and is not

@@ -28,11 +28,11 @@ TestCase {
         ignoreWarning(/RecMissingApp\.qml/);
     }
 
-    function startShell(startupId) {
+    function startShell(startupId, homeAppId) {
         var component = Qt.createComponent("qrc:/VeltraRootApp.qml");
         compare(component.status, Component.Ready, component.errorString());
         var root = createTemporaryObject(component, testCase);
-        root.__homeAppId = homeId;
+        root.__homeAppId = homeAppId === undefined ? homeId : homeAppId;
         root.__startupAppId = startupId;
         root.__singleAppMode = false;
         root.autoOffWarning = false;
@@ -69,6 +69,24 @@ TestCase {
             { tag: "empty", id: "" }
         ];
     }
+    // Without a home app to show either, the first app that can be shown is.
+    function test_noHomeAppEither_data() {
+        return [
+            { tag: "empty home id", home: "" },
+            { tag: "unlisted home id", home: "com.ostrelle.veltra.Nowhere" },
+            { tag: "home app broken", home: "com.ostrelle.veltra.RecBroken" }
+        ];
+    }
+    function test_noHomeAppEither(data) {
+        expectLoadErrors();
+        var root = startShell("", data.home);
+        tryCompare(keyboardDialogLoader(root), "status", Loader.Ready, 5000);
+        tryVerify(function() { return root.__currApp !== null; }, 5000);
+        var shown = root.__currAppId;
+        verify(faultyIds.indexOf(shown) < 0, shown);
+        verify(Harness.names(Journal.of(shown)).indexOf("start") >= 0);
+    }
+
     function test_failedStartupAppGivesWayToHome(data) {
         expectLoadErrors();
         var root = startShell(data.id);
