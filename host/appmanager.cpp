@@ -1,6 +1,7 @@
 #include "appmanager.h"
 
 #include "appinterface.h"
+#include "apprecord.h"
 #include "badgestore.h"
 #include "language.h"
 #include "qmlsetup.h"
@@ -78,30 +79,15 @@ bool AppManager::acceptPlugin(const QString &filePath)
         return false;
     }
     const QJsonValue metaData = loader->metaData().value(QStringLiteral("MetaData"));
-    if (!metaData.isObject()) {
-        qDebug() << "AppManager::discover() skipped" << filePath << ": its metadata has no \"MetaData\" record";
+    const AppRecord::Check verdict = AppRecord::check(metaData);
+    if (verdict.verdict == AppRecord::Verdict::Excluded)
+        return false;
+    if (verdict.verdict == AppRecord::Verdict::Refused) {
+        qDebug() << "AppManager::discover() skipped" << filePath << ":" << qPrintable(verdict.problem);
         return false;
     }
     QJsonObject record = metaData.toObject();
     const QJsonValue id = record.value(QStringLiteral("id"));
-    if (record.value(QStringLiteral("type")).toString() != QLatin1String(kAppInterfaceId)) {
-        qDebug() << "AppManager::discover() skipped" << filePath << ": its record's \"type\" is not"
-                 << kAppInterfaceId;
-        return false;
-    }
-    if (id.toString() == QLatin1String(kExcludedAppId))
-        return false;
-    if (!id.isString() || id.toString().isEmpty()) {
-        // An app without an identifier could never be shown or launched.
-        qDebug() << "AppManager::discover() skipped" << filePath << ": its record has no text \"id\"";
-        return false;
-    }
-    const QJsonValue qmlUrl = record.value(QStringLiteral("qmlUrl"));
-    if (!qmlUrl.isString() || qmlUrl.toString().isEmpty()) {
-        // Without its main QML file the app could be listed but never shown.
-        qDebug() << "AppManager::discover() skipped" << filePath << ": its record has no text \"qmlUrl\"";
-        return false;
-    }
     const QString appId = id.toString();
     const QString name = record.value(QStringLiteral("name")).toString();
     if (!appFilter.isEmpty() && appFilter != appId)

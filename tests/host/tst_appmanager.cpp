@@ -1,6 +1,7 @@
 // App discovery, titles, translations and badges, over fixture plug-ins built
 // with the real frame and over the real app libraries.
 #include "appmanager.h"
+#include "apprecord.h"
 #include "language.h"
 #include "reminder.h"
 #include "simulateddevice.h"
@@ -9,6 +10,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QJsonObject>
 #include <QQmlContext>
 #include <QRegularExpression>
 #include <QQmlEngine>
@@ -190,7 +192,7 @@ private slots:
 
     void badFilesAreSkipped()
     {
-        install({"libalpha.so", "libnotanapp.so", "libbadtypes.so", "libnoid.so", "libnoqml.so"});
+        install({"libalpha.so", "libnotanapp.so", "libbadtypes.so", "libnoid.so", "libnoqml.so", "libwebqml.so"});
         const QString dir = m_apps->path();
         QFile text(dir + "/readme.txt");
         QVERIFY(text.open(QIODevice::WriteOnly));
@@ -217,8 +219,38 @@ private slots:
         QCOMPARE(listed, QStringList({"com.ostrelle.veltra.Alpha"}));
         QVERIFY(!veltra::test::capturedLog().filter("noid.so\" : its record has no text \"id\"").isEmpty());
         QVERIFY(!veltra::test::capturedLog().filter("noqml.so\" : its record has no text \"qmlUrl\"").isEmpty());
+        QVERIFY(!veltra::test::capturedLog().filter("webqml.so\" : its \"qmlUrl\" http://").isEmpty());
         QVERIFY(!veltra::test::capturedLog().filter("notanapp.so\" : not an app plug-in").isEmpty());
         QVERIFY(!veltra::test::capturedLog().filter("readme.txt").isEmpty());
+    }
+
+    // An app's main QML file is a plain name in its own resources: anything
+    // else (a web address, a file of the system) is refused at discovery.
+    void mainQmlFileMustBeAPlainName_data()
+    {
+        QTest::addColumn<QString>("qmlUrl");
+        QTest::addColumn<bool>("accepted");
+        QTest::newRow("plain") << "MyApp.qml" << true;
+        QTest::newRow("dashes and dots") << "my-app.v2.qml" << true;
+        QTest::newRow("web address") << "http://127.0.0.1:9/x.qml" << false;
+        QTest::newRow("file URL") << "file:///etc/x.qml" << false;
+        QTest::newRow("resource URL") << "qrc:/Other.qml" << false;
+        QTest::newRow("absolute path") << "/etc/x.qml" << false;
+        QTest::newRow("up a directory") << "../x.qml" << false;
+        QTest::newRow("in a directory") << "sub/x.qml" << false;
+        QTest::newRow("backslash") << "..\\x.qml" << false;
+        QTest::newRow("not QML") << "x.js" << false;
+        QTest::newRow("hidden dots") << "x..qml" << false;
+    }
+    void mainQmlFileMustBeAPlainName()
+    {
+        QFETCH(QString, qmlUrl);
+        QFETCH(bool, accepted);
+        const QJsonObject record{{"type", AppManager::kAppInterfaceId}, {"id", "com.example.X"}, {"qmlUrl", qmlUrl}};
+        const AppRecord::Check check = AppRecord::check(record);
+        QCOMPARE(check.verdict == AppRecord::Verdict::Accepted, accepted);
+        if (!accepted)
+            QVERIFY2(check.problem.contains("qmlUrl"), qPrintable(check.problem));
     }
 
     void badgeSemantics()
