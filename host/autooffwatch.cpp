@@ -2,6 +2,7 @@
 
 #include "autooff.h"
 
+#include <QCoreApplication>
 #include <QDebug>
 #include <QFile>
 #include <QProcess>
@@ -102,6 +103,11 @@ void AutoOffWatch::powerOff()
     // the shell's own end. A failed start is tried again on the next tick.
     QProcess process;
     process.setProgram(m_program);
+    // The command is told which shell asked (a stand-in for the device's
+    // power-off ends only that one).
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("VELTRA_SHELL_PID"), QString::number(QCoreApplication::applicationPid()));
+    process.setProcessEnvironment(environment);
     ++m_powerOffStarts;
     qint64 pid = 0;
     if (!process.startDetached(&pid)) {

@@ -10,6 +10,7 @@
 #include <QDir>
 #include <QFile>
 #include <QProcess>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
@@ -184,7 +185,9 @@ private slots:
         const QString pidFile = dir.path() + "/pids";
         QFile script(program);
         QVERIFY(script.open(QIODevice::WriteOnly));
-        script.write(QString("#!/bin/sh\necho $$ >> '%1'\nexec sleep 30\n").arg(pidFile).toUtf8());
+        script.write(QString("#!/bin/sh\necho \"$VELTRA_SHELL_PID\" > '%1.shell'\necho $$ >> '%1'\nexec sleep 30\n")
+                         .arg(pidFile)
+                         .toUtf8());
         script.close();
         QVERIFY(script.setPermissions(script.permissions() | QFileDevice::ExeOwner));
         auto pids = [&] {
@@ -198,6 +201,10 @@ private slots:
         auto watch = std::make_unique<AutoOffWatch>(&root, program);
         QTRY_COMPARE_WITH_TIMEOUT(pids().size(), 1, veltra::test::timeout(5000));
         const pid_t first = pids().first().toInt();
+        // The command is told which shell asked.
+        QFile shell(pidFile + ".shell");
+        QVERIFY(shell.open(QIODevice::ReadOnly));
+        QCOMPARE(shell.readAll().trimmed().toLongLong(), QCoreApplication::applicationPid());
         for (int i = 0; i < 4; ++i)
             watch->tick();
         QTest::qWait(2500); // two more ticks of the watch's own timer
@@ -214,6 +221,57 @@ private slots:
         QTest::qWait(200);
         QCOMPARE(::kill(second, 0), 0); // still running without the shell
         ::kill(second, SIGKILL);
+    }
+
+    // The development stand-in for /sbin/poweroff ends the shell that asked
+    // (VELTRA_SHELL_PID) and nothing else: not another tarvik, not a process
+    // that is no tarvik, nothing without the variable.
+    void simulatedPowerOffEndsOnlyItsShell_data()
+    {
+        QTest::addColumn<QString>("shellPid");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<bool>("firstEnds");
+        QTest::newRow("its shell") << "first" << 0 << true;
+        QTest::newRow("no variable") << "" << 1 << false;
+        QTest::newRow("not a tarvik") << "other" << 1 << false;
+        QTest::newRow("not a number") << "1; kill 1" << 1 << false;
+    }
+    void simulatedPowerOffEndsOnlyItsShell()
+    {
+        QFETCH(QString, shellPid);
+        QFETCH(int, exitCode);
+        QFETCH(bool, firstEnds);
+        QTemporaryDir dir;
+        const QString fakeShell = dir.path() + "/tarvik";
+        QVERIFY(QFile::copy(QStandardPaths::findExecutable("sleep"), fakeShell));
+        QProcess first;
+        QProcess second;
+        QProcess other;
+        first.start(fakeShell, {"30"});
+        second.start(fakeShell, {"30"});
+        other.start("sleep", {"30"});
+        for (QProcess *p : {&first, &second, &other})
+            QVERIFY(p->waitForStarted());
+        QProcess script;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.remove("VELTRA_SHELL_PID");
+        if (shellPid == "first")
+            env.insert("VELTRA_SHELL_PID", QString::number(first.processId()));
+        else if (shellPid == "other")
+            env.insert("VELTRA_SHELL_PID", QString::number(other.processId()));
+        else if (!shellPid.isEmpty())
+            env.insert("VELTRA_SHELL_PID", shellPid);
+        script.setProcessEnvironment(env);
+        script.start(VELTRA_SOURCE_DIR "/scripts/simulated-poweroff.sh", QStringList());
+        QVERIFY(script.waitForFinished(veltra::test::timeout(10000)));
+        QCOMPARE(script.exitCode(), exitCode);
+        QCOMPARE(first.waitForFinished(firstEnds ? veltra::test::timeout(5000) : 300), firstEnds);
+        QCOMPARE(second.state(), QProcess::Running);
+        QCOMPARE(other.state(), QProcess::Running);
+        for (QProcess *p : {&first, &second, &other}) {
+            p->kill();
+            p->waitForFinished();
+        }
     }
 
     void activityClearsTheWarningAtTheNextTick()
