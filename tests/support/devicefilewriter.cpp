@@ -1,5 +1,6 @@
 #include "devicefilewriter.h"
 
+#include "rootfs.h"
 #include "simulateddevice.h"
 
 #include <QFile>
@@ -15,6 +16,14 @@ bool DeviceFileWriter::write(const QString &ini)
     file.close();
     SimulatedDevice::instance().reload();
     return true;
+}
+
+bool DeviceFileWriter::setSavedFileWritable(const QString &name, bool writable)
+{
+    QFile file(veltra::rootfs(QStringLiteral("/opt/save_data/") + name));
+    const QFileDevice::Permissions permissions = file.permissions();
+    return file.setPermissions(writable ? permissions | QFileDevice::WriteOwner
+                                        : permissions & ~(QFileDevice::WriteOwner | QFileDevice::WriteUser));
 }
 
 } // namespace veltra::test

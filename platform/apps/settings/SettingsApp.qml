@@ -32,6 +32,8 @@ VeltraApp {
     ]
     readonly property QtObject __language: typeof language !== "undefined" && language ? language : null
     readonly property var __gaugeInfo: statusManager.gaugeInfo
+    // The last choice could not be stored: the configuration was not written.
+    property bool __languageNotSaved: false
     readonly property string __noValue: "\u2014"
 
     title: qsTr("SETTINGS_APP_TITLE")
@@ -43,7 +45,9 @@ VeltraApp {
             console.log("SettingsApp.chooseLanguage() no language service; " + code + " not stored");
             return false;
         }
-        return __language.setLanguage(code);
+        var stored = __language.setLanguage(code);
+        __languageNotSaved = !stored;
+        return stored;
     }
 
     // A device value for display: the dash when the device reports none.
@@ -154,11 +158,13 @@ VeltraApp {
                     objectName: "nextStartNote"
                     x: Units.dp(12)
                     width: parent.width - 2 * x
-                    visible: settingsApp.chosenLanguageCode !== settingsApp.languageCode
+                    visible: settingsApp.__languageNotSaved
+                             || settingsApp.chosenLanguageCode !== settingsApp.languageCode
                     wrapMode: Text.Wrap
                     style: "caption"
-                    color: Theme.light.subTextColor
-                    text: qsTr("SETTINGS_LANGUAGE_NEXT_START")
+                    color: settingsApp.__languageNotSaved ? Palette.colors.red["700"] : Theme.light.subTextColor
+                    text: settingsApp.__languageNotSaved ? qsTr("SETTINGS_LANGUAGE_NOT_SAVED")
+                                                         : qsTr("SETTINGS_LANGUAGE_NEXT_START")
                 }
             }
         }

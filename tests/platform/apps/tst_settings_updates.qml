@@ -104,6 +104,28 @@ ShellFixture {
         verify(languageRow(page, "en-US").selected);
     }
 
+    // A choice that cannot be written is said so, and not shown as chosen.
+    function test_aChoiceThatCannotBeSavedIsSaidSo() {
+        var root = startShell();
+        app(root, Harness.homeId).launch(Harness.settingsId);
+        var settings = waitForApp(root, Harness.settingsId);
+        var page = settings.initialPage;
+        var note = Harness.find(page, "nextStartNote");
+        var before = language.storedLanguage;
+        verify(simulatedDevice.setSavedFileWritable("global.conf", false));
+        tapLanguage(page, "nb-NO");
+        simulatedDevice.setSavedFileWritable("global.conf", true);
+        compare(language.storedLanguage, before);
+        verify(!languageRow(page, "nb-NO").selected);
+        tryCompare(note, "visible", true);
+        compare(note.text, "Could not be saved");
+        screenshot(root, "settings_language_not_saved.png");
+        tapLanguage(page, "nb-NO");
+        compare(language.storedLanguage, "nb-NO");
+        compare(note.text, "Takes effect at the next start");
+        tapLanguage(page, "en-US");
+    }
+
     function test_updatesListEveryAppWithItsVersion() {
         var root = startShell();
         app(root, Harness.homeId).launch(Harness.updatesId);

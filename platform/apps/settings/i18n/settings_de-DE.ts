@@ -36,6 +36,10 @@
         <translation>Gilt ab dem nächsten Start</translation>
     </message>
     <message>
+        <source>SETTINGS_LANGUAGE_NOT_SAVED</source>
+        <translation>Konnte nicht gespeichert werden</translation>
+    </message>
+    <message>
         <source>HOME_ACTION_NAME</source>
         <translation>Startseite</translation>
     </message>

@@ -36,6 +36,10 @@
         <translation>Takes effect at the next start</translation>
     </message>
     <message>
+        <source>SETTINGS_LANGUAGE_NOT_SAVED</source>
+        <translation>Could not be saved</translation>
+    </message>
+    <message>
         <source>HOME_ACTION_NAME</source>
         <translation>Home</translation>
     </message>

@@ -36,6 +36,10 @@
         <translation>Se aplica en el próximo inicio</translation>
     </message>
     <message>
+        <source>SETTINGS_LANGUAGE_NOT_SAVED</source>
+        <translation>No se pudo guardar</translation>
+    </message>
+    <message>
         <source>HOME_ACTION_NAME</source>
         <translation>Inicio</translation>
     </message>

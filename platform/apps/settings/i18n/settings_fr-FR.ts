@@ -36,6 +36,10 @@
         <translation>Appliqué au prochain démarrage</translation>
     </message>
     <message>
+        <source>SETTINGS_LANGUAGE_NOT_SAVED</source>
+        <translation>Impossible d’enregistrer</translation>
+    </message>
+    <message>
         <source>HOME_ACTION_NAME</source>
         <translation>Accueil</translation>
     </message>

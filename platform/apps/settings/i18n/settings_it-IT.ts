@@ -36,6 +36,10 @@
         <translation>Attiva al prossimo avvio</translation>
     </message>
     <message>
+        <source>SETTINGS_LANGUAGE_NOT_SAVED</source>
+        <translation>Impossibile salvare</translation>
+    </message>
+    <message>
         <source>HOME_ACTION_NAME</source>
         <translation>Home</translation>
     </message>

@@ -36,6 +36,10 @@
         <translation>Gjelder fra neste oppstart</translation>
     </message>
     <message>
+        <source>SETTINGS_LANGUAGE_NOT_SAVED</source>
+        <translation>Kunne ikke lagres</translation>
+    </message>
+    <message>
         <source>HOME_ACTION_NAME</source>
         <translation>Hjem</translation>
     </message>

@@ -36,6 +36,10 @@
         <translation>Geldt na de volgende start</translation>
     </message>
     <message>
+        <source>SETTINGS_LANGUAGE_NOT_SAVED</source>
+        <translation>Kon niet worden opgeslagen</translation>
+    </message>
+    <message>
         <source>HOME_ACTION_NAME</source>
         <translation>Start</translation>
     </message>

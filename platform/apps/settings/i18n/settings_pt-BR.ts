@@ -36,6 +36,10 @@
         <translation>Vale a partir da próxima inicialização</translation>
     </message>
     <message>
+        <source>SETTINGS_LANGUAGE_NOT_SAVED</source>
+        <translation>Não foi possível salvar</translation>
+    </message>
+    <message>
         <source>HOME_ACTION_NAME</source>
         <translation>Início</translation>
     </message>

@@ -36,6 +36,10 @@
         <translation>下次启动时生效</translation>
     </message>
     <message>
+        <source>SETTINGS_LANGUAGE_NOT_SAVED</source>
+        <translation>无法保存</translation>
+    </message>
+    <message>
         <source>HOME_ACTION_NAME</source>
         <translation>主页</translation>
     </message>
