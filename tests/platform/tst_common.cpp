@@ -26,8 +26,10 @@
 #include <QTranslator>
 #include <QtTest>
 
+#include <csignal>
 #include <cstdio>
 #include <functional>
+#include <sys/resource.h>
 
 class TestCommon : public QObject
 {
@@ -524,6 +526,47 @@ private slots:
 
         Screenshot orphan(dir, nullptr);
         QCOMPARE(orphan.grab(), QString());
+    }
+
+    // On a full file system (a file-size limit plays one) a screenshot is a
+    // failure, with no file left; links planted under the names the next
+    // screenshots would take are never written through.
+    void screenshotFailsHonestlyAndNeverFollowsALink()
+    {
+        QQuickView view;
+        QSignalSpy frames(&view, &QQuickWindow::frameSwapped);
+        view.setSource(QUrl("qrc:/KeyTarget.qml"));
+        view.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&view));
+        QVERIFY(frames.count() > 0 || frames.wait(veltra::test::timeout(5000)));
+        const QString dir = m_root.path() + "/shots-hostile";
+        QVERIFY(QDir().mkpath(dir));
+        Screenshot screenshot(dir, &view);
+
+        rlimit before{};
+        QCOMPARE(::getrlimit(RLIMIT_FSIZE, &before), 0);
+        const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit full = before;
+        full.rlim_cur = 64;
+        QCOMPARE(::setrlimit(RLIMIT_FSIZE, &full), 0);
+        const QString failed = screenshot.grab();
+        ::setrlimit(RLIMIT_FSIZE, &before);
+        std::signal(SIGXFSZ, oldHandler);
+        QCOMPARE(failed, QString());
+        QCOMPARE(QDir(dir).entryList(QDir::Files | QDir::Hidden | QDir::System), QStringList());
+
+        // Dangling links for every name of the next two seconds.
+        const QString victim = m_root.path() + "/victim";
+        const QDateTime now = QDateTime::currentDateTime();
+        for (int ms = 0; ms < 2000; ++ms) {
+            const QString stamp = now.addMSecs(ms).toString("yyyyMMdd-HHmmss-zzz");
+            QVERIFY(QFile::link(victim + stamp, dir + "/screenshot-" + stamp + ".png"));
+        }
+        const QString path = screenshot.grab();
+        QVERIFY(!path.isEmpty());
+        QVERIFY(!QFileInfo(path).isSymLink());
+        QCOMPARE(QImage(path).size(), QSize(120, 40));
+        QCOMPARE(QDir(m_root.path()).entryList({"victim*"}), QStringList());
     }
 
     void missingSoundIsSilent()

@@ -1,13 +1,16 @@
 // One start of the host's configuration and app manager, as tarvik makes it,
 // in a process of its own so that a test can take rights away from it first:
-//   veltra_faultprobe [--no-file-override] [--file-size-limit <bytes>] <apps dir> [<app id>=<badge>...]
+//   veltra_faultprobe [--no-file-override] [--file-size-limit <bytes>] [--version <software version>]
+//                     <apps dir> [<app id>=<badge>...]
 // --no-file-override drops the capabilities that let root ignore file
 // permissions, so read-only files and directories bind root too;
 // --file-size-limit plays a full file system (writes past the limit fail with
-// EFBIG; SIGXFSZ is ignored). Prints the values read and the badges, one per
+// EFBIG; SIGXFSZ is ignored); --version runs the version tracking first, as
+// start-up does. Prints the values read and the badges, one per
 // line (badges percent-encoded), and exits 0 unless it could not set itself up.
 #include "appmanager.h"
 #include "globalconfig.h"
+#include "versiontracking.h"
 
 #include <QCoreApplication>
 #include <QSettings>
@@ -66,12 +69,19 @@ int main(int argc, char **argv)
             return 2;
         }
     }
+    QByteArray version;
+    if (args.value(0) == QLatin1String("--version")) {
+        version = args.value(1).toUtf8();
+        args = args.mid(2);
+    }
     if (args.isEmpty()) {
         out << "setup-failed: no apps directory\n";
         return 2;
     }
 
     out << "reset=" << (GlobalConfig::resetIfRequested() ? "yes" : "no") << '\n';
+    if (!version.isNull())
+        zelcommon::VersionTracking::init(GlobalConfig::savedDataDir().toUtf8(), version);
     std::unique_ptr<QSettings> settings = GlobalConfig::open();
     GlobalConfig::writeDefaults(*settings);
     const StartupSettings config = GlobalConfig::read(*settings);

@@ -8,7 +8,9 @@
 #include "logcapture.h"
 #include "warningguard.h"
 
+#include <QDateTime>
 #include <QDir>
+#include <QSettings>
 #include <QDirIterator>
 #include <QFile>
 #include <QProcess>
@@ -327,6 +329,111 @@ private slots:
         const ProbeResult next = probe({emptyApps()});
         QVERIFY2(next.exitCode == 0, qPrintable(next.log));
         QCOMPARE(next.badges, QStringList({"com.ostrelle.veltra.Gauge=2", "com.ostrelle.veltra.Home=5"}));
+    }
+
+    // version_history a FIFO, a link to a file outside or to an endless
+    // device, huge: every start completes, nothing outside changes, and the
+    // history becomes a regular file of its own. A version with line breaks,
+    // control characters or a great length goes in as one short line.
+    void versionHistoryShapes_data()
+    {
+        QTest::addColumn<QString>("shape");
+        QTest::addColumn<QByteArray>("version");
+        QTest::addColumn<QByteArray>("line");
+        for (const char *shape : {"fifo", "link", "endless", "huge", "regular"})
+            QTest::newRow(shape) << QString(shape) << QByteArray("2.0.1") << QByteArray("2.0.1");
+        QTest::newRow("forged lines") << "regular" << QByteArray("1.1\n2026-01-01T00:00:00Z 9.9\r\x1b[31m")
+                                      << QByteArray("1.1 2026-01-01T00:00:00Z 9.9 [31m");
+        QTest::newRow("long") << "regular" << QByteArray(300, '7') << QByteArray(64, '7');
+    }
+    void versionHistoryShapes()
+    {
+        QFETCH(QString, shape);
+        QFETCH(QByteArray, version);
+        QFETCH(QByteArray, line);
+        const QString path = saveData() + "/version_history";
+        writeFile(outside() + "/history.txt", "2025-01-01T00:00:00Z 0.9\n");
+        QDir().mkpath(saveData());
+        if (shape == "fifo")
+            QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0644), 0);
+        else if (shape == "link")
+            QVERIFY(QFile::link(outside() + "/history.txt", path));
+        else if (shape == "endless")
+            QVERIFY(QFile::link("/dev/zero", path));
+        else if (shape == "huge")
+            writeFile(path, QByteArray(8 * 1024 * 1024, 'x'));
+        else
+            writeFile(path, "2025-01-01T00:00:00Z 1.0\n");
+        const auto outsideBefore = snapshot(outside());
+
+        const ProbeResult result = probe({"--version", QString::fromUtf8(version), emptyApps()});
+        QVERIFY2(result.exitCode == 0, qPrintable(result.log));
+        QCOMPARE(snapshot(outside()), outsideBefore);
+        const QFileInfo history(path);
+        QVERIFY(history.isFile() && !history.isSymLink());
+        const QList<QByteArray> lines = readFile(path).split('\n');
+        QCOMPARE(lines.last(), QByteArray());
+        const QByteArray last = lines.at(lines.size() - 2);
+        QCOMPARE(last.mid(last.indexOf(' ') + 1), line);
+        QCOMPARE(lines.size(), shape == "regular" ? 3 : 2);
+    }
+
+    // Temporary files of a process that was killed go at the next start;
+    // those of a process still running stay.
+    void staleTemporariesAreRemoved()
+    {
+        QDir().mkpath(saveData());
+        const QString dead = QString::number(0x7ffffff0);
+        const QString alive = QString::number(QCoreApplication::applicationPid());
+        const QStringList stale = {".badges.conf." + dead + ".a1B2c3.tmp", ".global.conf." + dead + ".x9Y8z7.tmp",
+                                   ".global.conf." + dead + ".x9Y8z7.tmp.lock", ".badges.conf.Ab12Cd",
+                                   ".badges.conf.Ab12Cd.check", "badges.conf.lock"};
+        const QStringList kept = {".badges.conf." + alive + ".q1W2e3.tmp", "report.txt", ".badges.conf.tmp"};
+        for (const QString &name : stale + kept)
+            writeFile(saveData() + "/" + name, "x");
+        // Those without a process id in their name go once they are a minute old.
+        for (const QString &name : stale) {
+            QFile file(saveData() + "/" + name);
+            QVERIFY(file.open(QIODevice::ReadWrite));
+            QVERIFY(file.setFileTime(QDateTime::currentDateTime().addSecs(-120), QFileDevice::FileModificationTime));
+        }
+        const ProbeResult result = probe({emptyApps()});
+        QVERIFY2(result.exitCode == 0, qPrintable(result.log));
+        for (const QString &name : stale)
+            QVERIFY2(!QFileInfo::exists(saveData() + "/" + name), qPrintable(name));
+        for (const QString &name : kept)
+            QVERIFY2(QFileInfo::exists(saveData() + "/" + name), qPrintable(name));
+    }
+
+    // Two shells on one saved-data directory, each setting 40 badges at the
+    // same time: all 80 are in the file afterwards.
+    void twoShellsLoseNoBadge()
+    {
+        QDir().mkpath(saveData());
+        auto badges = [](const QString &shell) {
+            QStringList list;
+            for (int i = 0; i < 40; ++i)
+                list << QString("com.example.%1%2=%3").arg(shell).arg(i).arg(i);
+            return list;
+        };
+        QProcess first;
+        QProcess second;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("VELTRA_ROOTFS", rootfs());
+        for (QProcess *p : {&first, &second})
+            p->setProcessEnvironment(env);
+        first.start(VELTRA_FAULTPROBE, QStringList{emptyApps()} + badges("A"));
+        second.start(VELTRA_FAULTPROBE, QStringList{emptyApps()} + badges("B"));
+        QVERIFY(first.waitForFinished(veltra::test::timeout(60000)));
+        QVERIFY(second.waitForFinished(veltra::test::timeout(60000)));
+        QSettings file(saveData() + "/badges.conf", QSettings::IniFormat);
+        QStringList expected = badges("A") + badges("B");
+        QStringList found;
+        for (const QString &key : file.allKeys())
+            found << key + "=" + file.value(key).toString();
+        expected.sort();
+        found.sort();
+        QCOMPARE(found, expected);
     }
 
     void resetMarkerShapes_data()
