@@ -3,18 +3,25 @@
 #include "appmanager.h"
 #include "devicefilewriter.h"
 #include "globalconfig.h"
+#include "httpprobe.h"
 #include "qmlsetup.h"
 #include "language.h"
 
+#include <QFile>
 #include <QLocale>
 #include <QQmlContext>
 #include <QQmlEngine>
+#include <QUrl>
 
 namespace veltra::test {
 
 HostEnvironment::HostEnvironment()
     : m_device(std::make_unique<DeviceFileWriter>())
 {
+    QFile marker(QStringLiteral(VELTRA_TEST_MARKER_PNG));
+    if (!marker.open(QIODevice::ReadOnly))
+        qWarning("HostEnvironment: cannot read %s", VELTRA_TEST_MARKER_PNG);
+    m_httpProbe = std::make_unique<HttpProbe>(marker.readAll());
     qputenv("VELTRA_ROOTFS", m_rootfs.path().toUtf8());
     if (!qEnvironmentVariableIsSet("VELTRA_DEVICE_FILE"))
         qputenv("VELTRA_DEVICE_FILE", (m_rootfs.path() + "/device.ini").toUtf8());
@@ -49,6 +56,9 @@ void HostEnvironment::attach(QQmlEngine *engine)
                                     : QStringLiteral("file://" VELTRA_STAGE_ICONS_DIR "/"));
     context->setContextProperty(QStringLiteral("language"), &Language::instance());
     context->setContextProperty(QStringLiteral("simulatedDevice"), m_device.get());
+    context->setContextProperty(QStringLiteral("httpProbe"), m_httpProbe.get());
+    context->setContextProperty(QStringLiteral("testMarkerPicture"),
+                                QUrl::fromLocalFile(QStringLiteral(VELTRA_TEST_MARKER_PNG)).toString());
 }
 
 } // namespace veltra::test

@@ -11,12 +11,15 @@ class QQmlEngine;
 namespace veltra::test {
 
 class DeviceFileWriter;
+class HttpProbe;
 
 // Gives a QML engine the context the host gives its engine: `appManager` (over
 // $VELTRA_TEST_APPS_DIR, else the staged apps), `globalConfig`, `icondir` and
 // `language` ($VELTRA_TEST_LANGUAGE, else en-US), with the host's resources
 // registered and every device path mapped into a fresh temporary root. The
-// context property `simulatedDevice` (DeviceFileWriter) plays the device.
+// context property `simulatedDevice` (DeviceFileWriter) plays the device,
+// `httpProbe` (HttpProbe) is a web server on this machine that records what is
+// asked of it, and `testMarkerPicture` the file URL of a small magenta PNG.
 class HostEnvironment
 {
 public:
@@ -31,6 +34,7 @@ private:
     std::unique_ptr<QSettings> m_settings;
     std::unique_ptr<AppManager> m_appManager;
     std::unique_ptr<DeviceFileWriter> m_device;
+    std::unique_ptr<HttpProbe> m_httpProbe;
 };
 
 } // namespace veltra::test
