@@ -77,6 +77,7 @@ Item {
         anchors.centerIn: parent
         active: icon.__resolved.kind === "glyph"
         sourceComponent: Text {
+            textFormat: Text.PlainText
             text: icon.glyph
             color: icon.color
             font.family: icon.__resolved.family

@@ -2,6 +2,9 @@ import QtQuick 2.4
 
 // Text in Roboto on the Material type scale. `style` names a step of the scale;
 // the font settings it gives may be overridden one by one (font.pixelSize ...).
+// The text is plain text: its characters are shown as they are, never read as
+// markup (labels show app titles, badges, device names and other outside
+// data). A label whose text our own code writes as markup may set textFormat.
 Text {
     id: label
 
@@ -12,6 +15,7 @@ Text {
     readonly property var __step: Theme.__typeScale.hasOwnProperty(style) ? Theme.__typeScale[style] : Theme.__typeScale["body1"]
     property bool __completed: false
 
+    textFormat: Text.PlainText
     color: Theme.light.textColor
     font.family: Theme.fontFamily
     font.pixelSize: Units.dp(__step.size)

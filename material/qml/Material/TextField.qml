@@ -15,4 +15,15 @@ Controls.TextField {
     property color errorColor: Palette.colors.red["500"]
 
     style: MaterialStyle.TextFieldStyle {}
+    Component.onCompleted: __plainPlaceholder()
+
+    // Qt Quick Controls draws the placeholder with a text item of its own, the
+    // field's only direct child that is a Text, which would take markup; it
+    // shows plain text like every other text of the library.
+    function __plainPlaceholder() {
+        for (var i = 0; i < children.length; ++i) {
+            if (children[i].textFormat !== undefined)
+                children[i].textFormat = Text.PlainText;
+        }
+    }
 }
