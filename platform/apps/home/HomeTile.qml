@@ -28,6 +28,10 @@ Item {
     readonly property real __glyphSize: Units.dp(28)
     readonly property real __badgeHeight: Units.dp(20)
     readonly property real __badgeBorder: Units.dp(2)
+    readonly property real __badgePadding: Units.dp(6)
+    // The badge is centred near the icon's right edge; this wide it still
+    // ends inside the card on both sides.
+    readonly property real __badgeMaxWidth: Math.max(__badgeHeight, card.width - __iconSize)
     readonly property color __cardColor: "white"
 
     // A raised button is the card: its shadow deepens while pressed.
@@ -115,13 +119,17 @@ Item {
                 y: -Units.dp(4)
                 active: homeTile.showsBadge
 
+                // One line, no wider than the card allows: a longer text
+                // (or one of several lines) is cut short with an ellipsis.
                 sourceComponent: Rectangle {
                     id: badge
 
                     objectName: "badge"
                     height: homeTile.__badgeHeight
-                    width: Math.max(height, badgeLabel.implicitWidth + Units.dp(12))
+                    width: Math.min(homeTile.__badgeMaxWidth,
+                                    Math.max(height, badgeLabel.implicitWidth + 2 * homeTile.__badgePadding))
                     radius: height / 2
+                    clip: true
                     color: homeTile.badgeColor
                     border.color: homeTile.__cardColor
                     border.width: homeTile.__badgeBorder
@@ -131,6 +139,10 @@ Item {
 
                         objectName: "badgeLabel"
                         anchors.centerIn: parent
+                        width: Math.min(implicitWidth, parent.width - 2 * homeTile.__badgePadding)
+                        horizontalAlignment: Text.AlignHCenter
+                        elide: Text.ElideRight
+                        maximumLineCount: 1
                         style: "caption"
                         font.weight: Font.Medium
                         color: Theme.dark.textColor
