@@ -159,6 +159,8 @@ Item {
                             anchors.verticalCenter: rowIcon.verticalCenter
                             width: statusRows.width - rowIcon.width - statusRow.spacing - Units.dp(16)
 
+                            // One line: a device's texts (the Wi-Fi name, the
+                            // gauge's identity) may hold line breaks.
                             Label {
                                 width: parent.width
                                 text: modelData.primaryText
@@ -166,6 +168,7 @@ Item {
                                 style: "subheading"
                                 horizontalAlignment: Text.AlignLeft
                                 elide: Text.ElideRight
+                                maximumLineCount: 1
                             }
 
                             Label {

@@ -188,6 +188,25 @@ TestCase {
         screenshot("status-centre-expanded-connected.png");
     }
 
+    // Device texts with line breaks, as plain text: a row's first line stays
+    // one line, its second at most two.
+    function test_deviceTextsWithLineBreaks() {
+        device.networkSettings.ssid = "Site\nOffice <b>2</b>";
+        device.gaugeInfo.modelNumber = "VG-2\n<i>x</i>";
+        device.gaugeInfo.calibrationDate = "2026-03-14\n\n\nlater";
+        centre.expanded = true;
+        var rows = Support.find(centre, "statusRows");
+        var network = rows.itemAtIndex(1).children[1].children;
+        var gauge = rows.itemAtIndex(3).children[1].children;
+        compare(network[0].text, "Joined to Site\nOffice <b>2</b>");
+        compare(network[0].textFormat, Text.PlainText);
+        compare(network[0].lineCount, 1);
+        compare(gauge[0].text, "VG-2\n<i>x</i>-104217");
+        compare(gauge[0].lineCount, 1);
+        compare(gauge[1].lineCount, 2);
+        screenshot("status-centre-line-breaks.png");
+    }
+
     Component {
         id: harnessComponent
 
