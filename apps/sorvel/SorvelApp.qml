@@ -102,6 +102,8 @@ VeltraApp {
                         font.family: "Roboto"
                         // Plain pixels: the line keeps its length on every screen.
                         font.pixelSize: 12
+                        // Labels and readings come from the gauge: never markup.
+                        textFormat: Text.PlainText
                         text: sorvel.__captureText(modelData)
                     }
                 }

@@ -4,6 +4,7 @@
 #include "sorvelsession.h"
 #include "warningguard.h"
 
+#include <QFontMetricsF>
 #include <QJSValue>
 #include <QQuickItem>
 #include <QQuickWindow>
@@ -376,6 +377,34 @@ private slots:
         QVERIFY(space.top() > keys.last().bottom());
         QVERIFY(space.width() > 2 * keys.first().width());
         QCOMPARE(space.center().x(), drawn.center().x());
+    }
+
+    // A capture's label and readings come from the gauge: they are shown as the
+    // characters they hold, and a picture they name is not drawn.
+    void capturesAreShownAsPlainText()
+    {
+        SorvelSession session;
+        QVERIFY2(session.open(), qPrintable(session.errorString()));
+        const QString label = QStringLiteral("<b>Bold</b> <img src=\"%1\"> &lt;")
+                                  .arg(QUrl::fromLocalFile(QStringLiteral(VELTRA_TEST_MARKER_PNG)).toString());
+        const QVariantMap capture{{"date", QDateTime::currentDateTime()}, {"label", label},
+                                  {"chA", "<i>48.4</i> Pa"}, {"chB", "2.7 ACH50"}};
+        session.listView()->setProperty("model", QVariantList{capture});
+        QVERIFY(showAndRender(session.window()));
+        auto *text = lineAt(session.listView(), 0)->findChild<QQuickItem *>("captureText");
+        QVERIFY(text);
+        const QString shown = text->property("text").toString();
+        QVERIFY2(shown.endsWith(kGap + label + kGap + "<i>48.4</i> Pa" + kGap + "2.7 ACH50"), qPrintable(shown));
+        const QImage shot = grabScreen(session.window());
+        int magenta = 0;
+        for (int y = 0; y < shot.height(); ++y) {
+            for (int x = 0; x < shot.width(); ++x)
+                magenta += shot.pixel(x, y) == qRgb(255, 0, 255) ? 1 : 0;
+        }
+        QCOMPARE(magenta, 0);
+        const QFontMetricsF metrics(text->property("font").value<QFont>());
+        QCOMPARE(qRound(text->implicitWidth()), qRound(metrics.horizontalAdvance(shown)));
+        QCOMPARE(text->property("textFormat").toInt(), 0); // Text.PlainText
     }
 
     void pageRendersOnTheDeviceScreen()
