@@ -2,6 +2,8 @@ import QtQuick 2.4
 import QtTest 1.2
 import Material 0.2
 import "AppsHarness.js" as Harness
+import "../../support/qml"
+import "../../support/qml/HostileTexts.js" as Hostile
 
 // The gauge in the real root window: what it shows of the launch parameters it
 // receives in start and resume, its defaults, parameters of the wrong shape,
@@ -20,6 +22,10 @@ ShellFixture {
     })
 
     name: "GaugeApp"
+
+    PlainTextCheck {
+        id: plain
+    }
 
     function chip(gauge, objectName) {
         return Harness.find(Harness.find(gauge.initialPage, objectName), "chipValue").text;
@@ -201,5 +207,30 @@ ShellFixture {
         // -50 Pa is about -0.2 inches of water.
         verify(shown < -0.15 && shown > -0.25, "channel A " + shown);
         compare(reading(gauge, "channelA").split(".")[1].length, 3);
+    }
+
+    function test_unknownParametersShownAsTheirCharacters_data() {
+        return Hostile.rows(testMarkerPicture);
+    }
+
+    // A mode or tap label the gauge does not know shows its own name: on the
+    // mode chip, the four taps and the tap-label strip, as plain text.
+    function test_unknownParametersShownAsTheirCharacters(data) {
+        var root = startShell();
+        var given = data.text;
+        app(root, Harness.homeId).launch(Harness.gaugeId, { "forceGaugeMode": given, "chAInputLbl": given,
+                                          "chARefLbl": given, "chBInputLbl": given, "chBRefLbl": given });
+        var gauge = waitForApp(root, Harness.gaugeId);
+        var texts = [given, gauge.modeText(given), gauge.tapLabelText(given)].filter(function(t, i, all) {
+            return all.indexOf(t) === i;
+        });
+        var count = 0;
+        for (var i = 0; i < texts.length; ++i) {
+            var shown = Hostile.textItems(gauge.initialPage, texts[i]);
+            count += shown.length;
+            for (var j = 0; j < shown.length; ++j)
+                compare(plain.problem(shown[j], texts[i]), "", String(shown[j]));
+        }
+        compare(count, 9, "the chip, four taps and four strip labels");
     }
 }
