@@ -127,7 +127,7 @@ Item {
                     objectName: "badge"
                     height: homeTile.__badgeHeight
                     width: Math.min(homeTile.__badgeMaxWidth,
-                                    Math.max(height, badgeLabel.implicitWidth + 2 * homeTile.__badgePadding))
+                                    Math.max(height, Math.ceil(badgeMetrics.advanceWidth) + 2 * homeTile.__badgePadding))
                     radius: height / 2
                     clip: true
                     color: homeTile.badgeColor
@@ -139,13 +139,25 @@ Item {
 
                         objectName: "badgeLabel"
                         anchors.centerIn: parent
-                        width: Math.min(implicitWidth, parent.width - 2 * homeTile.__badgePadding)
+                        width: parent.width - 2 * homeTile.__badgePadding
                         horizontalAlignment: Text.AlignHCenter
-                        elide: Text.ElideRight
+                        // Wrapped, then cut to its first line: unwrapped, a
+                        // text with line breaks kept the cut of an earlier,
+                        // narrower width and showed nothing.
+                        wrapMode: Text.Wrap
                         maximumLineCount: 1
+                        elide: Text.ElideRight
                         style: "caption"
                         font.weight: Font.Medium
                         color: Theme.dark.textColor
+                        text: homeTile.badgeText
+                    }
+
+                    // The text's width on one line, whatever the label's width.
+                    TextMetrics {
+                        id: badgeMetrics
+
+                        font: badgeLabel.font
                         text: homeTile.badgeText
                     }
                 }

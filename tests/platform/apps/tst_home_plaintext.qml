@@ -86,6 +86,7 @@ ShellFixture {
         var pill = Harness.find(gauge, "badge");
         var card = Harness.find(gauge, "card");
         compare(label.lineCount, 1);
+        verify(label.contentWidth > 0, "the line shows");
         verify(label.x >= 0 && label.x + label.width <= pill.width, "label " + label.x + " + " + label.width);
         verify(label.height <= pill.height, "label height " + label.height);
         var left = pill.mapToItem(card, 0, 0).x;
