@@ -160,15 +160,18 @@ Item {
                             width: statusRows.width - rowIcon.width - statusRow.spacing - Units.dp(16)
 
                             // One line: a device's texts (the Wi-Fi name, the
-                            // gauge's identity) may hold line breaks.
+                            // gauge's identity) may hold line breaks. Wrapped,
+                            // then cut to the first line: unwrapped, such a
+                            // text can keep the cut of an earlier width.
                             Label {
                                 width: parent.width
                                 text: modelData.primaryText
                                 color: __statusCenter.__expandedForegroundColor
                                 style: "subheading"
                                 horizontalAlignment: Text.AlignLeft
-                                elide: Text.ElideRight
+                                wrapMode: Text.Wrap
                                 maximumLineCount: 1
+                                elide: Text.ElideRight
                             }
 
                             Label {
