@@ -95,6 +95,23 @@ ShellFixture {
         screenshot(root, "home_badge_" + data.tag.replace(/ /g, "_") + ".png");
     }
 
+    function test_title_data() {
+        return test_badge_data();
+    }
+
+    // Any record's title: one line of its characters on the tile.
+    function test_title(data) {
+        var root = startShell();
+        var home = waitForApp(root, Harness.homeId);
+        home.appList = [{ "id": "com.x.Titled", "title": data.text, "sequence": 1 }];
+        var titled = tile(home, "com.x.Titled");
+        var label = Harness.find(titled, "titleLabel");
+        compare(plain.problem(label, data.text), "");
+        compare(label.lineCount, 1);
+        verify(label.contentWidth > 0 && label.contentWidth <= label.width, "content " + label.contentWidth);
+        compare(markerPixels(titled, "home-title"), 0, "magenta pixels on the tile");
+    }
+
     function test_badgeNamingARemotePictureFetchesNothing() {
         appManager.setBadgeText(Harness.gaugeId, "<img src=\"http://127.0.0.1:" + httpProbe.port + "/badge.png\">");
         var root = startShell();
