@@ -160,16 +160,17 @@ Item {
                             width: statusRows.width - rowIcon.width - statusRow.spacing - Units.dp(16)
 
                             // One line: a device's texts (the Wi-Fi name, the
-                            // gauge's identity) may hold line breaks. Wrapped,
-                            // then cut to the first line: unwrapped, such a
-                            // text can keep the cut of an earlier width.
+                            // gauge's identity) may hold line breaks. Such a
+                            // text is wrapped, then cut to the first line
+                            // (unwrapped, it can keep the cut of an earlier
+                            // width); any other is cut with an ellipsis.
                             Label {
                                 width: parent.width
                                 text: modelData.primaryText
                                 color: __statusCenter.__expandedForegroundColor
                                 style: "subheading"
                                 horizontalAlignment: Text.AlignLeft
-                                wrapMode: Text.Wrap
+                                wrapMode: /[\n\r\u2028\u2029]/.test(text) ? Text.Wrap : Text.NoWrap
                                 maximumLineCount: 1
                                 elide: Text.ElideRight
                             }

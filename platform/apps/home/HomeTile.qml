@@ -34,6 +34,10 @@ Item {
     readonly property real __badgeMaxWidth: Math.max(__badgeHeight, card.width - __iconSize)
     readonly property color __cardColor: "white"
 
+    function __hasLineBreak(text) {
+        return /[\n\r\u2028\u2029]/.test(text);
+    }
+
     // A raised button is the card: its shadow deepens while pressed.
     Button {
         id: card
@@ -141,10 +145,11 @@ Item {
                         anchors.centerIn: parent
                         width: parent.width - 2 * homeTile.__badgePadding
                         horizontalAlignment: Text.AlignHCenter
-                        // Wrapped, then cut to its first line: unwrapped, a
-                        // text with line breaks kept the cut of an earlier,
-                        // narrower width and showed nothing.
-                        wrapMode: Text.Wrap
+                        // A text with line breaks is wrapped, then cut to its
+                        // first line: unwrapped, it kept the cut of an earlier,
+                        // narrower width and showed nothing. Any other text is
+                        // not wrapped, so that a cut always ends in an ellipsis.
+                        wrapMode: homeTile.__hasLineBreak(text) ? Text.Wrap : Text.NoWrap
                         maximumLineCount: 1
                         elide: Text.ElideRight
                         style: "caption"
