@@ -75,11 +75,16 @@ int exitCodeWithQmlWarnings(int rc)
     return rc ? rc : 1;
 }
 
-int timeout(int milliseconds)
+double timeoutFactor()
 {
     bool ok = false;
     const double factor = qEnvironmentVariable("VELTRA_TIMEOUT_FACTOR").toDouble(&ok);
-    return ok && factor > 0 ? int(milliseconds * factor) : milliseconds;
+    return ok && factor > 0 ? factor : 1.0;
+}
+
+int timeout(int milliseconds)
+{
+    return int(milliseconds * timeoutFactor());
 }
 
 } // namespace veltra::test

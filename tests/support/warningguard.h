@@ -21,6 +21,8 @@ QString takeQmlWarnings();
 // (they are listed on standard error).
 int exitCodeWithQmlWarnings(int rc);
 
+// VELTRA_TIMEOUT_FACTOR when it is a positive number, else 1.
+double timeoutFactor();
 // Multiplies a time-out in milliseconds by VELTRA_TIMEOUT_FACTOR (default 1).
 int timeout(int milliseconds);
 
