@@ -6,6 +6,7 @@
 #include "httpprobe.h"
 #include "qmlsetup.h"
 #include "language.h"
+#include "warningguard.h"
 
 #include <QFile>
 #include <QLocale>
@@ -59,6 +60,8 @@ void HostEnvironment::attach(QQmlEngine *engine)
     context->setContextProperty(QStringLiteral("httpProbe"), m_httpProbe.get());
     context->setContextProperty(QStringLiteral("testMarkerPicture"),
                                 QUrl::fromLocalFile(QStringLiteral(VELTRA_TEST_MARKER_PNG)).toString());
+    // Tests multiply their time-outs by it: tryCompare(item, "p", v, 5000 * timeoutFactor).
+    context->setContextProperty(QStringLiteral("timeoutFactor"), timeoutFactor());
 }
 
 } // namespace veltra::test

@@ -19,7 +19,8 @@ class HttpProbe;
 // registered and every device path mapped into a fresh temporary root. The
 // context property `simulatedDevice` (DeviceFileWriter) plays the device,
 // `httpProbe` (HttpProbe) is a web server on this machine that records what is
-// asked of it, and `testMarkerPicture` the file URL of a small magenta PNG.
+// asked of it, `testMarkerPicture` the file URL of a small magenta PNG, and
+// `timeoutFactor` (VELTRA_TIMEOUT_FACTOR, else 1) scales the tests' time-outs.
 class HostEnvironment
 {
 public:
