@@ -115,7 +115,6 @@ JourneyCase {
             }
             expectShown(homeId);
         }
-        compare(root.__launchParams.length, 0, "no parameters left waiting");
     }
 
     // Two apps that send the user to each other on start and resume: the
@@ -138,7 +137,7 @@ JourneyCase {
         verify(steps <= 20, steps + " steps of the chain");
         wait(500);
         compare(redirect.redirects + chain.redirects, steps, "the chain stopped");
-        verify(logLines(/VeltraRootApp[^\n]*(redirect|chain|loop|too many|limit|bound)/i).length > 0,
+        verify(logLines(/^VeltraRootApp\b.*(more than \d+ launches|dropped)/).length > 0,
                "a log line about the stopped chain");
         wait(paceMs);
         tap(actionButton("action/home"), "touch");
