@@ -22,8 +22,10 @@ TestCase {
     readonly property string redirectId: "com.ostrelle.veltra.JourneyRedirect"
     readonly property string chainId: "com.ostrelle.veltra.JourneyChain"
     readonly property string slowId: "com.ostrelle.veltra.JourneySlow"
-    // How long a finger rests on the screen in a tap.
+    // How long a finger rests on the screen in a tap, and in each tap of a
+    // quick double tap by touch.
     readonly property int holdMs: 80
+    readonly property int quickHoldMs: 60
     // How long a person takes between one tap and the next.
     readonly property int paceMs: 120
     // The root window of the running journey.
@@ -143,15 +145,17 @@ TestCase {
         return tapAt(p.x, p.y, how);
     }
 
-    // Two taps at the centre of `item`, `gap` ms apart. Returns what each
-    // press reached, each seen at the moment of its press.
+    // Two taps at the centre of `item`, `gap` ms apart (a finger rests a
+    // little shorter in each than in a single tap). Returns what each press
+    // reached, each seen at the moment of its press.
     function doubleTap(item, gap, how) {
         verify(item, "something to tap");
         bringIntoView(item);
         var p = centreOf(item);
-        var first = tapAt(p.x, p.y, how);
+        var hold = how === "mouse" ? holdMs : quickHoldMs;
+        var first = tapAt(p.x, p.y, how, hold);
         wait(gap);
-        var second = tapAt(p.x, p.y, how);
+        var second = tapAt(p.x, p.y, how, hold);
         return [first, second];
     }
 
