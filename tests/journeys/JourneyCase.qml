@@ -300,8 +300,9 @@ TestCase {
             + "Connections {\n"
             + "    property var calls: []\n"
             + "    ignoreUnknownSignals: true\n"
-            + "    function onStart(params) { calls = calls.concat([{ \"name\": \"start\", \"params\": params }]); }\n"
-            + "    function onResume(params) { calls = calls.concat([{ \"name\": \"resume\", \"params\": params }]); }\n"
+            + "    function onStart(params) { record(\"start\", params); }\n"
+            + "    function onResume(params) { record(\"resume\", params); }\n"
+            + "    function record(name, params) { calls = calls.concat([{ \"name\": name, \"params\": params }]); }\n"
             + "}", root.contentItem, "recordLifecycle");
         var loader = loaderOf(appId);
         recorder.target = Qt.binding(function() { return loader.item; });

@@ -41,7 +41,8 @@ public:
 
     // Starts keeping the debug log and recording QML warnings, once: call it
     // from initTestCase(), when Quick Test's own message handler, which passes
-    // nothing on, is in place.
+    // nothing on, is in place. Recorded before Quick Test sees them, so a
+    // warning that a journey would ignore (ignoreWarning) still counts.
     Q_INVOKABLE void watchLog();
     // The debug log since the last clearLog().
     Q_INVOKABLE QStringList log() const;

@@ -74,8 +74,8 @@ JourneyCase {
         return [
             { "tag": "launch on start and resume", "on": ["start", "resume"], "to": gaugeId, "params": true,
               "home": false, "end": gaugeId },
-            { "tag": "goHome on start and resume", "on": ["start", "resume"], "to": gaugeId, "params": false, "home": true,
-              "end": homeId },
+            { "tag": "goHome on start and resume", "on": ["start", "resume"], "to": gaugeId, "params": false,
+              "home": true, "end": homeId },
             { "tag": "launch on pause", "on": ["pause"], "to": settingsId, "params": false, "home": false,
               "end": settingsId }
         ];
