@@ -45,7 +45,7 @@ ShellFixture {
             added = contactSheet.add(title, result.image);
             done = true;
         });
-        tryVerify(function() { return done; }, 5000, "screenshot of " + title);
+        tryVerify(function() { return done; }, 5000 * timeoutFactor, "screenshot of " + title);
         verify(added, "screenshot of " + title + " on the sheet");
         if (problems.length > 0)
             __problems = __problems.concat([language.language + " " + title + ":\n  " + problems.join("\n  ")]);
@@ -67,7 +67,7 @@ ShellFixture {
         var tile = Harness.find(current, "tile_" + key);
         verify(tile, "a tile for " + key);
         var grid = Harness.find(current, "grid");
-        tryVerify(function() { return grid.width > 0 && tile.width > 0; }, 2000, "the tiles laid out");
+        tryVerify(function() { return grid.width > 0 && tile.width > 0; }, 2000 * timeoutFactor, "the tiles laid out");
         var strip = Harness.find(current, "flickable");
         var at = tile.mapToItem(strip, 0, 0);
         if (at.x < 0 || at.x + tile.width > strip.width) {
@@ -75,7 +75,7 @@ ShellFixture {
                                                   strip.contentX + at.x - (strip.width - tile.width) / 2));
         }
         mouseClick(tile);
-        tryVerify(function() { return page() !== current; }, 2000, "the page after " + key);
+        tryVerify(function() { return page() !== current; }, 2000 * timeoutFactor, "the page after " + key);
         tryCompare(root.pageStack, "busy", false);
     }
 
@@ -155,10 +155,10 @@ ShellFixture {
         verify(shell);
         tryCompare(shell.contentItem, "width", shell.width);
         tryVerify(function() { return shell.app !== null && shell.pageStack.currentItem === shell.app.initialPage; },
-                  5000, "the capture list shown");
+                  5000 * timeoutFactor, "the capture list shown");
         var list = Harness.find(shell.app.initialPage, "captureListView");
         verify(list);
-        tryVerify(function() { return list.count > 0; }, 5000, "lines in the capture list");
+        tryVerify(function() { return list.count > 0; }, 5000 * timeoutFactor, "lines in the capture list");
         checkScreen("Capture list", shell.contentItem);
     }
 

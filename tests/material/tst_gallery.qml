@@ -35,11 +35,11 @@ TestCase {
             gallery.showScene(scene);
             if (scene === 1)
                 mousePress(gallery.pressDemo, gallery.pressDemo.width / 3, gallery.pressDemo.height / 2);
-            tryVerify(function() { return gallery.settled; }, 5000, "scene " + scene + " settles");
+            tryVerify(function() { return gallery.settled; }, 5000 * timeoutFactor, "scene " + scene + " settles");
             var saved = false;
             var file = "gallery-" + scene + ".png";
             gallery.contentItem.grabToImage(function(result) { saved = result.saveToFile(file); });
-            tryVerify(function() { return saved; }, 5000, file + " written");
+            tryVerify(function() { return saved; }, 5000 * timeoutFactor, file + " written");
             if (scene === 1)
                 mouseRelease(gallery.pressDemo);
         }

@@ -126,7 +126,7 @@ TestCase {
         tryCompare(row, "status", Image.Ready);
         compare(httpProbe.paths, [control]);
         pixels.grab(row, "plaintext-" + data.tag);
-        tryVerify(function() { return pixels.ready; }, 5000);
+        tryVerify(function() { return pixels.ready; }, 5000 * timeoutFactor);
         compare(pixels.count(isMarker), 24 * 24, "magenta pixels: the control picture's only");
     }
 }

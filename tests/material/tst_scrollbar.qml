@@ -56,7 +56,7 @@ Item {
             bar.flashScrollbar();
             compare(bar.showing, true);
             tryCompare(bar, "opacity", 1);
-            tryCompare(bar, "showing", false, 3000);
+            tryCompare(bar, "showing", false, 3000 * timeoutFactor);
             tryCompare(bar, "opacity", 0);
         }
 
@@ -67,7 +67,7 @@ Item {
             list.scrollbar.flashScrollbar();
             other.scrollbar.flashScrollbar();
             // The other bar's flash has run out: as long as a flash lasts, and more.
-            tryCompare(other.scrollbar, "showing", false, 3000);
+            tryCompare(other.scrollbar, "showing", false, 3000 * timeoutFactor);
             compare(list.scrollbar.showing, true);
             compare(list.scrollbar.opacity, 1);
         }
@@ -75,8 +75,8 @@ Item {
         function test_movingShows() {
             list.flickable.flick(0, -2000);
             tryCompare(list.scrollbar, "showing", true);
-            tryCompare(list.flickable, "moving", false, 5000);
-            tryCompare(list.scrollbar, "showing", false, 3000);
+            tryCompare(list.flickable, "moving", false, 5000 * timeoutFactor);
+            tryCompare(list.scrollbar, "showing", false, 3000 * timeoutFactor);
         }
 
         function test_geometry_data() {

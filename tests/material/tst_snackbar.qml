@@ -71,7 +71,7 @@ Item {
             compare(snackbar.text, "Saved");
             verify(snackbar.opened);
             openedSpy.clear();
-            openedSpy.wait(2000);
+            openedSpy.wait(2000 * timeoutFactor);
             compare(snackbar.opened, false);
         }
 

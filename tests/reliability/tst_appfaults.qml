@@ -32,7 +32,7 @@ TestCase {
         root.__startupAppId = startupId;
         root.__singleAppMode = false;
         root.autoOffWarning = false;
-        tryCompare(Harness.find(root.contentItem, "loaderKeyboardDialog"), "status", Loader.Ready, 5000);
+        tryCompare(Harness.find(root.contentItem, "loaderKeyboardDialog"), "status", Loader.Ready, 5000 * timeoutFactor);
         return root;
     }
 

@@ -65,7 +65,7 @@ Rectangle {
             verify(picture.implicitWidth > 0 && picture.implicitHeight > 0);
             waitForRendering(picture);
             probe.grab(picture, "option_icon");
-            tryVerify(function() { return probe.ready; }, 5000);
+            tryVerify(function() { return probe.ready; }, 5000 * timeoutFactor);
             var samples = probe.width * probe.height;
             var drawn = probe.count(function(p) { return p.a > 24; });
             var coloured = probe.count(function(p) {
@@ -92,7 +92,7 @@ Rectangle {
             });
             var saved = false;
             sheet.grabToImage(function(result) { saved = result.saveToFile("option_icons.png"); });
-            tryVerify(function() { return saved; }, 5000);
+            tryVerify(function() { return saved; }, 5000 * timeoutFactor);
         }
 
         Component {

@@ -42,7 +42,7 @@ ShellFixture {
                     return false;
             }
             return grid.width === n * grid.tileSize + (n - 1) * grid.tileSpacing;
-        }, 2000, "the tiles laid out");
+        }, 2000 * timeoutFactor, "the tiles laid out");
         // Scroll the strip so that the tile is on screen, as a user would.
         var strip = Harness.find(current, "flickable");
         var at = tile.mapToItem(strip, 0, 0);
@@ -51,7 +51,7 @@ ShellFixture {
                                                   strip.contentX + at.x - (strip.width - tile.width) / 2));
         }
         mouseClick(tile);
-        tryVerify(function() { return page() !== current; }, 2000, "the next page after " + key);
+        tryVerify(function() { return page() !== current; }, 2000 * timeoutFactor, "the next page after " + key);
     }
 
     function confirmDialog() {
@@ -79,7 +79,7 @@ ShellFixture {
         };
         request.open("GET", url);
         request.send();
-        tryVerify(function() { return done; }, 5000, "read " + url);
+        tryVerify(function() { return done; }, 5000 * timeoutFactor, "read " + url);
         verify(request.responseText.indexOf("<svg") >= 0, url + " is a picture");
         var texts = [];
         var pattern = /<text\b[^>]*>([\s\S]*?)<\/text>/g;

@@ -52,7 +52,7 @@ Rectangle {
             waitForRendering(top);
             var saved = false;
             top.grabToImage(function(result) { saved = result.saveToFile(file); });
-            tryVerify(function() { return saved; }, 5000, file + " written");
+            tryVerify(function() { return saved; }, 5000 * timeoutFactor, file + " written");
         }
 
         function part(objectName) {

@@ -156,7 +156,7 @@ TestCase {
     function saveShot(root, file) {
         var saved = false;
         root.contentItem.grabToImage(function(result) { saved = result.saveToFile(file); });
-        tryVerify(function() { return saved; }, 5000, file + " written");
+        tryVerify(function() { return saved; }, 5000 * timeoutFactor, file + " written");
     }
 
     VirtualKeyboard {

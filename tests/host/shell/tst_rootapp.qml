@@ -45,7 +45,7 @@ TestCase {
     function waitForAllApps(root) {
         tryVerify(function() {
             return Journal.entries.filter(function(e) { return e.name === "create"; }).length === 3;
-        }, 5000, "every app created");
+        }, 5000 * timeoutFactor, "every app created");
     }
 
     function calls(appId) {
@@ -68,7 +68,7 @@ TestCase {
         verify(!appLoader(root, aId).active);
         verify(!appLoader(root, bId).active);
         compare(Harness.find(root.contentItem, "loaderKeyboardDialog").status, Loader.Null);
-        tryCompare(watch, "shown", true, 5000);
+        tryCompare(watch, "shown", true, 5000 * timeoutFactor);
         verify(appLoader(root, aId).active);
         waitForAllApps(root);
         compare(calls(aId), ["create"]);
@@ -166,7 +166,7 @@ TestCase {
         root.launchApp(aId);
         verify(snackbar.opened);
         compare(snackbar.text, "Launching Recording A...");
-        tryCompare(snackbar, "opened", false, 5000);
+        tryCompare(snackbar, "opened", false, 5000 * timeoutFactor);
         compare(calls(aId), ["create", "start"]);
     }
 
@@ -228,8 +228,8 @@ TestCase {
         verify(appLoader(root, homeId).status !== Loader.Ready);
         app(root, aId).goHome();
         verify(!snackbar.opened);
-        tryVerify(function() { return root.__currApp !== null && root.__currApp === app(root, homeId); }, 5000);
-        tryVerify(function() { return calls(homeId).indexOf("start") >= 0; }, 5000);
+        tryVerify(function() { return root.__currApp !== null && root.__currApp === app(root, homeId); }, 5000 * timeoutFactor);
+        tryVerify(function() { return calls(homeId).indexOf("start") >= 0; }, 5000 * timeoutFactor);
         compare(calls(homeId), ["create", "start"]);
     }
 
@@ -347,14 +347,14 @@ TestCase {
         wait(500);
         var secondAt = Date.now();
         home.showSnackbar("second", 1000);
-        tryCompare(snackbar, "opened", false, 5000);
+        tryCompare(snackbar, "opened", false, 5000 * timeoutFactor);
         verify(Date.now() - secondAt >= 900, "the second message showed for " + (Date.now() - secondAt) + " ms");
 
         var ran = {};
         var start = Date.now();
         home.callDelay(800, function() { ran.long = Date.now() - start; });
         home.callDelay(100, function() { ran.short = Date.now() - start; });
-        tryVerify(function() { return ran.long !== undefined; }, 5000);
+        tryVerify(function() { return ran.long !== undefined; }, 5000 * timeoutFactor);
         verify(ran.short !== undefined && ran.short < ran.long, JSON.stringify(ran));
         verify(ran.long >= 720, JSON.stringify(ran));
         wait(300);

@@ -46,7 +46,7 @@ TestCase {
     function test_faultyAppsCountAsLoaded() {
         expectLoadErrors();
         var root = startShell(homeId);
-        tryCompare(keyboardDialogLoader(root), "status", Loader.Ready, 5000);
+        tryCompare(keyboardDialogLoader(root), "status", Loader.Ready, 5000 * timeoutFactor);
         compare(Harness.names(Journal.of(homeId)), ["create", "start"]);
         compare(Harness.names(Journal.of(aId)), ["create"]);
         root.launchApp(aId);
@@ -80,8 +80,8 @@ TestCase {
     function test_noHomeAppEither(data) {
         expectLoadErrors();
         var root = startShell("", data.home);
-        tryCompare(keyboardDialogLoader(root), "status", Loader.Ready, 5000);
-        tryVerify(function() { return root.__currApp !== null; }, 5000);
+        tryCompare(keyboardDialogLoader(root), "status", Loader.Ready, 5000 * timeoutFactor);
+        tryVerify(function() { return root.__currApp !== null; }, 5000 * timeoutFactor);
         var shown = root.__currAppId;
         verify(faultyIds.indexOf(shown) < 0, shown);
         verify(Harness.names(Journal.of(shown)).indexOf("start") >= 0);
@@ -90,9 +90,9 @@ TestCase {
     function test_failedStartupAppGivesWayToHome(data) {
         expectLoadErrors();
         var root = startShell(data.id);
-        tryCompare(keyboardDialogLoader(root), "status", Loader.Ready, 5000);
+        tryCompare(keyboardDialogLoader(root), "status", Loader.Ready, 5000 * timeoutFactor);
         tryCompare(root, "__currAppId", homeId);
-        tryVerify(function() { return Harness.names(Journal.of(homeId)).indexOf("start") >= 0; }, 5000);
+        tryVerify(function() { return Harness.names(Journal.of(homeId)).indexOf("start") >= 0; }, 5000 * timeoutFactor);
         compare(Harness.names(Journal.of(homeId)), ["create", "start"]);
         compare(Harness.names(Journal.of(aId)), ["create"]);
     }

@@ -37,12 +37,12 @@ TestCase {
 
         verify(simulatedDevice.write("[battery]\npercent=5\ncharging=false\n"));
         // Empty for a second, the glyph for a second.
-        tryCompare(battery, "iconName", "", 1500);
-        tryCompare(battery, "iconName", "unicode/\uf08e", 1500);
+        tryCompare(battery, "iconName", "", 1500 * timeoutFactor);
+        tryCompare(battery, "iconName", "unicode/\uf08e", 1500 * timeoutFactor);
         compare(battery.useCustomIconColor, true);
 
         verify(simulatedDevice.write("[battery]\npercent=3\ncharging=true\n"));
-        tryCompare(battery, "iconName", "unicode/\uf085", 1500);
+        tryCompare(battery, "iconName", "unicode/\uf085", 1500 * timeoutFactor);
         compare(battery.primaryText, "Charging");
         compare(battery.secondaryText, "");
         wait(1200);

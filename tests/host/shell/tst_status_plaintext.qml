@@ -91,13 +91,13 @@ TestCase {
             compare(plain.problem(shown[0], texts[i]), "");
         }
         pixels.grab(expanded, "status-plaintext");
-        tryVerify(function() { return pixels.ready; }, 5000);
+        tryVerify(function() { return pixels.ready; }, 5000 * timeoutFactor);
         compare(pixels.count(isMarker), 0, "magenta pixels in the status centre");
         var saved = false;
         root.contentItem.grabToImage(function(result) {
             saved = result.saveToFile("status_" + data.tag.replace(/ /g, "_") + ".png");
         });
-        tryVerify(function() { return saved; }, 5000);
+        tryVerify(function() { return saved; }, 5000 * timeoutFactor);
     }
 
     function test_remotePictureInTheWifiNameIsNotFetched() {

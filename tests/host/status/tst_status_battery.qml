@@ -76,13 +76,13 @@ TestCase {
         setBattery(data.percent, data.charging);
         compare(battery.iconNameStr, Support.glyphName(data.glyph));
         // A blinking icon shows its glyph again within the second.
-        tryCompare(barIcon(0), "glyph", String.fromCharCode(data.glyph), 3000);
+        tryCompare(barIcon(0), "glyph", String.fromCharCode(data.glyph), 3000 * timeoutFactor);
         compare(isYellow(barIcon(0)), data.yellow);
         if (!data.yellow)
             verify(Qt.colorEqual(barIcon(0).color, "#00ff00"), "drawn in the bar's foreground colour");
         // The panel draws the glyph in its own colour, yellow or not.
         centre.expanded = true;
-        tryCompare(rowIcon(0), "glyph", String.fromCharCode(data.glyph), 3000);
+        tryCompare(rowIcon(0), "glyph", String.fromCharCode(data.glyph), 3000 * timeoutFactor);
         verify(Qt.colorEqual(rowIcon(0).color, "#222222"));
     }
 
@@ -93,24 +93,24 @@ TestCase {
         setBattery(5, false);
         verify(animation.running);
         var icon = barIcon(0);
-        tryCompare(icon, "glyph", "", 3000);
+        tryCompare(icon, "glyph", "", 3000 * timeoutFactor);
         var offAt = Date.now();
-        tryCompare(icon, "glyph", String.fromCharCode(0xf08e), 3000);
+        tryCompare(icon, "glyph", String.fromCharCode(0xf08e), 3000 * timeoutFactor);
         var onAt = Date.now();
-        tryCompare(icon, "glyph", "", 3000);
+        tryCompare(icon, "glyph", "", 3000 * timeoutFactor);
         var offAgainAt = Date.now();
         verify(onAt - offAt >= 900, "off for a second, was " + (onAt - offAt) + " ms");
         verify(offAgainAt - onAt >= 900, "on for a second, was " + (offAgainAt - onAt) + " ms");
         // The panel row blinks with the bar.
         centre.expanded = true;
-        tryCompare(rowIcon(0), "glyph", String.fromCharCode(0xf08e), 3000);
-        tryCompare(rowIcon(0), "glyph", "", 3000);
+        tryCompare(rowIcon(0), "glyph", String.fromCharCode(0xf08e), 3000 * timeoutFactor);
+        tryCompare(rowIcon(0), "glyph", "", 3000 * timeoutFactor);
     }
 
     function test_chargingStopsTheBlinkWhileOff() {
         setBattery(4, false);
         var icon = barIcon(0);
-        tryCompare(icon, "glyph", "", 3000);
+        tryCompare(icon, "glyph", "", 3000 * timeoutFactor);
         setBattery(4, true);
         verify(!Support.blinkAnimation(centre).running);
         compare(icon.glyph, String.fromCharCode(0xf085));
@@ -123,7 +123,7 @@ TestCase {
     function test_risingChargeStopsTheBlink() {
         setBattery(2, false);
         var icon = barIcon(0);
-        tryCompare(icon, "glyph", "", 3000);
+        tryCompare(icon, "glyph", "", 3000 * timeoutFactor);
         setBattery(6, false);
         verify(!Support.blinkAnimation(centre).running);
         compare(icon.glyph, String.fromCharCode(0xf07a));
@@ -153,11 +153,11 @@ TestCase {
         harness.__desktopEdition = true;
         setBattery(data.percent, data.charging);
         compare(battery.iconNameStr, Support.glyphName(0xf079));
-        tryCompare(barIcon(0), "glyph", String.fromCharCode(0xf079), 3000);
+        tryCompare(barIcon(0), "glyph", String.fromCharCode(0xf079), 3000 * timeoutFactor);
         compare(isYellow(barIcon(0)), data.yellow);
         compare(Support.blinkAnimation(centre).running, data.blinks);
         if (data.blinks)
-            tryCompare(barIcon(0), "glyph", "", 3000);
+            tryCompare(barIcon(0), "glyph", "", 3000 * timeoutFactor);
     }
 
     function test_texts_data() {

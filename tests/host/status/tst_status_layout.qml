@@ -39,7 +39,7 @@ TestCase {
     // Lets the bar lay its icons out again after a change.
     function settle() {
         var icons = Support.find(centre, "statusBarIcons");
-        tryVerify(function() { return !isPolishScheduled(icons); }, 3000, "bar laid out");
+        tryVerify(function() { return !isPolishScheduled(icons); }, 3000 * timeoutFactor, "bar laid out");
     }
 
     // The slot of a bar icon in bar coordinates: { left, right, centreY }.
@@ -56,11 +56,11 @@ TestCase {
 
     function screenshot(file) {
         settle();
-        tryVerify(function() { return harness.contentItem.width > 0; }, 3000, "window laid out");
+        tryVerify(function() { return harness.contentItem.width > 0; }, 3000 * timeoutFactor, "window laid out");
         waitForRendering(harness.contentItem);
         var saved = false;
         harness.contentItem.grabToImage(function(result) { saved = result.saveToFile(file); });
-        tryVerify(function() { return saved; }, 5000, file + " written");
+        tryVerify(function() { return saved; }, 5000 * timeoutFactor, file + " written");
     }
 
     function test_batteryAloneSitsAtTheRight() {

@@ -186,7 +186,7 @@ Rectangle {
             // An object property lets go of an object when it is destroyed.
             doomed = held;
             gone.destroy();
-            tryVerify(function() { return doomed === null; }, 5000, "the strip destroyed");
+            tryVerify(function() { return doomed === null; }, 5000 * timeoutFactor, "the strip destroyed");
             if (data.destroy !== "outer")
                 outer.destroy();
         }

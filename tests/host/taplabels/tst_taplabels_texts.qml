@@ -29,7 +29,7 @@ Rectangle {
         function save(item, fileName) {
             var saved = false;
             item.grabToImage(function(result) { saved = result.saveToFile(fileName); });
-            tryVerify(function() { return saved; }, 5000, fileName);
+            tryVerify(function() { return saved; }, 5000 * timeoutFactor, fileName);
         }
 
         function texts() {

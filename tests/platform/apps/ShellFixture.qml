@@ -21,7 +21,7 @@ TestCase {
         root.__startupAppId = startupId === undefined ? Harness.homeId : startupId;
         root.__singleAppMode = false;
         root.autoOffWarning = false;
-        tryVerify(function() { return allLoaded(root); }, 10000, "every app loaded");
+        tryVerify(function() { return allLoaded(root); }, 10000 * timeoutFactor, "every app loaded");
         tryCompare(root.contentItem, "width", root.width);
         return root;
     }
@@ -47,7 +47,7 @@ TestCase {
     function waitForApp(root, appId) {
         tryCompare(root, "__currAppId", appId);
         var shown = app(root, appId);
-        tryVerify(function() { return root.pageStack.currentItem === shown.initialPage; }, 5000,
+        tryVerify(function() { return root.pageStack.currentItem === shown.initialPage; }, 5000 * timeoutFactor,
                   appId + " shows its page");
         // Lets the push transition and the first layout settle before a screenshot.
         tryCompare(root.pageStack, "busy", false);
@@ -60,6 +60,6 @@ TestCase {
         root.contentItem.grabToImage(function(result) {
             saved = result.saveToFile(fileName);
         });
-        tryVerify(function() { return saved; }, 5000, "screenshot " + fileName + " saved");
+        tryVerify(function() { return saved; }, 5000 * timeoutFactor, "screenshot " + fileName + " saved");
     }
 }

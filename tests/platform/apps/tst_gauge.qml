@@ -180,8 +180,8 @@ ShellFixture {
         verify(gauge.measuring);
         var firstA = reading(gauge, "channelA");
         var firstB = reading(gauge, "channelB");
-        tryVerify(function() { return reading(gauge, "channelA") !== firstA; }, 3000, "channel A moves");
-        tryVerify(function() { return reading(gauge, "channelB") !== firstB; }, 3000, "channel B moves");
+        tryVerify(function() { return reading(gauge, "channelA") !== firstA; }, 3000 * timeoutFactor, "channel A moves");
+        tryVerify(function() { return reading(gauge, "channelB") !== firstB; }, 3000 * timeoutFactor, "channel B moves");
         // Plausible values for a depressurised house and its fan, in pascals.
         for (var i = 0; i < 4; ++i) {
             var shownA = reading(gauge, "channelA");
@@ -189,7 +189,7 @@ ShellFixture {
             var b = Number.fromLocaleString(Qt.locale(), reading(gauge, "channelB"));
             verify(a < -40 && a > -60, "channel A " + a);
             verify(b > 100 && b < 140, "channel B " + b);
-            tryVerify(function() { return reading(gauge, "channelA") !== shownA; }, 3000, "next sample");
+            tryVerify(function() { return reading(gauge, "channelA") !== shownA; }, 3000 * timeoutFactor, "next sample");
         }
         // Hidden, the gauge stops sampling.
         gauge.goHome();

@@ -55,7 +55,7 @@ ShellFixture {
 
     function markerPixels(item, name) {
         pixels.grab(item, name);
-        tryVerify(function() { return pixels.ready; }, 5000);
+        tryVerify(function() { return pixels.ready; }, 5000 * timeoutFactor);
         return pixels.count(isMarker);
     }
 
@@ -137,7 +137,7 @@ ShellFixture {
         var message = Hostile.textItems(snackbar, snackbar.text);
         compare(message.length, 1);
         compare(plain.problem(message[0], snackbar.text), "");
-        tryVerify(function() { return allLoaded(root); }, 10000, "every app loaded");
+        tryVerify(function() { return allLoaded(root); }, 10000 * timeoutFactor, "every app loaded");
         waitForApp(root, markupId);
         app(root, markupId).goHome();
         var home = waitForApp(root, Harness.homeId);

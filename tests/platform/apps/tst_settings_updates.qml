@@ -51,7 +51,7 @@ ShellFixture {
         tryVerify(function() {
             var at = row.mapToItem(list, 0, 0);
             return at.y >= 0 && at.y + row.height <= list.height;
-        }, 2000, code + " scrolled into view");
+        }, 2000 * timeoutFactor, code + " scrolled into view");
         mouseClick(Harness.find(row, "tapArea"));
     }
 
