@@ -84,6 +84,7 @@ export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
 export LSAN_OPTIONS="print_suppressions=0"
 
 failed=()
+ran=0
 for entry in "${targets[@]}"; do
     read -r name seeds runs <<<"$entry"
     if [ ${#only[@]} -gt 0 ] && [[ ! " ${only[*]} " =~ " $name " ]]; then
@@ -97,6 +98,7 @@ for entry in "${targets[@]}"; do
     else
         budget=(-runs="$runs")
     fi
+    ran=$((ran + 1))
     touch "$scratch/$name.start"
     tstart=$SECONDS
     status=0
@@ -119,8 +121,14 @@ for entry in "${targets[@]}"; do
 done
 
 echo "fuzz: all targets took $((SECONDS - start)) s with the build"
-if [ ${#failed[@]} -gt 0 ]; then
-    echo "fuzz: failed: ${failed[*]}" >&2
+if [ "$ran" -eq 0 ]; then
+    echo "fuzz: no target named ${only[*]}" >&2
     exit 1
 fi
-echo "fuzz: no crash, sanitizer report, leak or broken property"
+if [ ${#failed[@]} -gt 0 ]; then
+    echo "fuzz: failed: ${failed[*]}" >&2
+else
+    echo "fuzz: no crash, sanitizer report, leak or broken property"
+fi
+echo "fuzz: $((ran - ${#failed[@]})) passed, ${#failed[@]} failed"
+[ ${#failed[@]} -eq 0 ]
