@@ -131,6 +131,24 @@ QString unescapeValue(const QByteArray &raw)
     return text;
 }
 
+// Blanks and tabs are all the settings class skips around keys and values:
+// a vertical tab or form feed is part of them.
+bool isBlank(char c)
+{
+    return c == ' ' || c == '\t';
+}
+
+QByteArray blankTrimmed(const QByteArray &text, bool atEnd)
+{
+    int begin = 0;
+    int end = text.size();
+    while (begin < end && isBlank(text.at(begin)))
+        ++begin;
+    while (atEnd && end > begin && isBlank(text.at(end - 1)))
+        --end;
+    return text.mid(begin, end - begin);
+}
+
 } // namespace
 
 namespace IniText {
@@ -142,7 +160,8 @@ QHash<QString, QString> topLevel(const QByteArray &content)
     for (QByteArray line : content.split('\n')) {
         if (line.endsWith('\r'))
             line.chop(1);
-        const QByteArray trimmed = line.trimmed();
+        // The value's own end is for unescapeValue(): "x\\ " is "x".
+        const QByteArray trimmed = blankTrimmed(line, false);
         if (trimmed.isEmpty() || trimmed.startsWith(';'))
             continue;
         if (trimmed.startsWith('[')) {
@@ -154,7 +173,7 @@ QHash<QString, QString> topLevel(const QByteArray &content)
         const int equals = trimmed.indexOf('=');
         if (!topLevelSection || equals <= 0)
             continue;
-        const QString key = unescapeKey(trimmed.left(equals).trimmed());
+        const QString key = unescapeKey(blankTrimmed(trimmed.left(equals), true));
         if (!key.isEmpty() && !key.contains(QLatin1Char('/')))
             values.insert(key, unescapeValue(trimmed.mid(equals + 1)));
     }
