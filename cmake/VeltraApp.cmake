@@ -50,8 +50,8 @@ function(_veltra_claim_resources target dir)
             if(claimed_file STREQUAL file)
                 message(FATAL_ERROR "veltra_add_app(${target}): the resource file \"${file}\" is also a file "
                     "of the app ${owner}, built into the same apps directory (${dir}). All apps share one "
-                    "resource root, so one app's file would replace the other's at run time. Rename the file "
-                    "in ${target} or in ${owner}.")
+                    "resource root, so at run time one of the two would get the other's file. Rename the "
+                    "file in ${target} or in ${owner}.")
             endif()
         endforeach()
     endforeach()

@@ -113,19 +113,22 @@ Result check(const QByteArray &json, const QStringList &qmlNames)
     if (error.error != QJsonParseError::NoError) {
         QString message = QStringLiteral("the record is not valid JSON: %1").arg(error.errorString());
         // Qt reports a comma before a closing brace or bracket as a missing
-        // value or name; say what it usually is.
-        int next = error.offset;
-        while (next < json.size() && QByteArray(" \t\r\n").contains(json.at(next)))
-            ++next;
-        int previous = error.offset - 1;
-        while (previous >= 0 && QByteArray(" \t\r\n").contains(json.at(previous)))
-            --previous;
-        if ((next < json.size() && (json.at(next) == '}' || json.at(next) == ']'))
-            && previous >= 0 && json.at(previous) == ',') {
+        // object or value, just after that brace: point at the comma.
+        int at = qMin(error.offset, int(json.size())) - 1;
+        const auto skipBlanks = [&] {
+            while (at >= 0 && QByteArray(" \t\r\n").contains(json.at(at)))
+                --at;
+        };
+        skipBlanks();
+        if (at >= 0 && (json.at(at) == '}' || json.at(at) == ']')) {
+            --at;
+            skipBlanks();
+        }
+        if (at >= 0 && json.at(at) == ',') {
             message += QStringLiteral(" (a comma before a closing brace or bracket)");
-            result.problems.append(at(json, previous, message));
+            result.problems.append(RecordCheck::at(json, at, message));
         } else {
-            result.problems.append(at(json, error.offset, message));
+            result.problems.append(RecordCheck::at(json, error.offset, message));
         }
         return result;
     }
