@@ -18,6 +18,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QEventLoop>
+#include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QImage>
@@ -60,10 +61,18 @@ bool waitForFrame(QQuickWindow *window)
     return swapped;
 }
 
-// The app's loader in the root window.
-QObject *loaderOf(QObject *root, const QString &appId)
+// The item of the window named `objectName` (the apps' loaders are made by a
+// Repeater: items of the window's tree, not children of the window object).
+QQuickItem *findItem(QQuickWindow *window, const QString &objectName)
 {
-    return root->findChild<QObject *>(QStringLiteral("appLoader_") + appId);
+    QList<QQuickItem *> queue{window->contentItem()};
+    while (!queue.isEmpty()) {
+        QQuickItem *item = queue.takeFirst();
+        if (item->objectName() == objectName)
+            return item;
+        queue += item->childItems();
+    }
+    return nullptr;
 }
 
 // Messages below warnings only with --log: the shell's debug log is long.
@@ -122,8 +131,11 @@ int main(int argc, char **argv)
         return 2;
     }
 
-    const bool headless = qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")
-                          && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM");
+    // No display: no display server and no platform chosen, or an off-screen one.
+    const QString platform = qEnvironmentVariable("QT_QPA_PLATFORM");
+    const bool headless = platform == QLatin1String("offscreen") || platform == QLatin1String("minimal")
+                          || (platform.isEmpty() && qEnvironmentVariableIsEmpty("DISPLAY")
+                              && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"));
     if (headless) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
         if (qEnvironmentVariableIsEmpty("QT_QUICK_BACKEND"))
@@ -149,6 +161,12 @@ int main(int argc, char **argv)
         return 1;
     }
     qputenv("VELTRA_ROOTFS", rootfs.path().toUtf8());
+    if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")) {
+        const QString runtime = rootfs.path() + QStringLiteral("/runtime");
+        QDir().mkpath(runtime);
+        QFile::setPermissions(runtime, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+        qputenv("XDG_RUNTIME_DIR", runtime.toUtf8());
+    }
     qputenv("VELTRA_DEVICE_FILE", (rootfs.path() + QStringLiteral("/device.ini")).toUtf8());
     if (edition == QLatin1String("desktop"))
         qputenv("VELTRA_EDITION", "desktop");
@@ -177,7 +195,7 @@ int main(int argc, char **argv)
             return;
         }
         QObject *root = context.rootWindow;
-        QObject *loader = loaderOf(root, appId);
+        QObject *loader = findItem(window, QStringLiteral("appLoader_") + appId);
         if (!loader) {
             std::fprintf(stderr, "veltra-preview: the shell did not list %s (%s); the log above says why\n",
                          qPrintable(appId), qPrintable(library.filePath()));
@@ -190,7 +208,7 @@ int main(int argc, char **argv)
         auto *clock = new QElapsedTimer;
         clock->start();
         QObject::connect(poll, &QTimer::timeout, context.app, [=, &result] {
-            const QObject *keyboard = root->findChild<QObject *>(QStringLiteral("loaderKeyboardDialog"));
+            const QObject *keyboard = findItem(window, QStringLiteral("loaderKeyboardDialog"));
             const bool allLoaded = keyboard && keyboard->property("status").toInt() != 0;
             const bool failed = loader && loader->property("__failed").toBool();
             if (allLoaded && loader && root->property("__currAppId").toString() != appId)
