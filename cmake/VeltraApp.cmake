@@ -18,7 +18,8 @@
 # - at configure time: a resource file name (QML, FILES, a catalogue) that
 #   another app built into the same apps directory, or the shell, already has
 #   (all apps' files share one resource root);
-# - at build time, before moc reads it, the record (VELTRA_APPCHECK): valid
+# - at build time, the app's QML files with qmllint (a syntax error with file,
+#   line and column), and, before moc reads it, the record (VELTRA_APPCHECK): valid
 #   JSON (file:line:column), the required keys and their types, a "qmlUrl"
 #   among the app's QML files. The checked record, with the list of the app's
 #   resource files added, is what the library carries; the host refuses at run
@@ -132,7 +133,26 @@ function(veltra_add_app target)
         DEPENDS ${metadata_source} ${VELTRA_APPCHECK}
         COMMENT "Checking the record of ${target} (${ARG_METADATA})"
         VERBATIM)
-    add_custom_target(${target}_record DEPENDS ${metadata})
+    # A typo in the QML stops the build here rather than showing on the device.
+    set(lint_stamp)
+    if(NOT VELTRA_QMLLINT)
+        find_program(VELTRA_QMLLINT qmllint HINTS ${_qt5Core_install_prefix}/lib/qt5/bin /usr/lib/qt5/bin)
+    endif()
+    set(qml_sources)
+    foreach(f IN LISTS ARG_QML)
+        get_filename_component(abs ${f} ABSOLUTE)
+        list(APPEND qml_sources ${abs})
+    endforeach()
+    if(qml_sources AND VELTRA_QMLLINT)
+        set(lint_stamp ${gen_dir}/qml.checked)
+        add_custom_command(OUTPUT ${lint_stamp}
+            COMMAND ${VELTRA_QMLLINT} ${qml_sources}
+            COMMAND ${CMAKE_COMMAND} -E touch ${lint_stamp}
+            DEPENDS ${qml_sources}
+            COMMENT "Checking the QML of ${target}"
+            VERBATIM)
+    endif()
+    add_custom_target(${target}_record DEPENDS ${metadata} ${lint_stamp})
 
     set(VELTRA_APP_CLASS ${ARG_CLASS})
     set(VELTRA_APP_METADATA ${metadata})
