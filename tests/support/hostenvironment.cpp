@@ -6,6 +6,7 @@
 #include "globalconfig.h"
 #include "httpprobe.h"
 #include "qmlsetup.h"
+#include "screenprobe.h"
 #include "language.h"
 #include "warningguard.h"
 
@@ -47,6 +48,7 @@ QString defaultIconUrl()
 
 HostEnvironment::HostEnvironment()
     : m_device(std::make_unique<DeviceFileWriter>())
+    , m_screenProbe(std::make_unique<ScreenProbe>())
 {
     // The project's own tests (not the SDK's runner) also get a web server.
 #ifdef VELTRA_TEST_MARKER_PNG
@@ -100,6 +102,7 @@ void HostEnvironment::attach(QQmlEngine *engine)
                                     : defaultIconUrl());
     context->setContextProperty(QStringLiteral("language"), &Language::instance());
     context->setContextProperty(QStringLiteral("simulatedDevice"), m_device.get());
+    context->setContextProperty(QStringLiteral("screenProbe"), m_screenProbe.get());
 #ifdef VELTRA_TEST_MARKER_PNG
     context->setContextProperty(QStringLiteral("httpProbe"), m_httpProbe.get());
     context->setContextProperty(QStringLiteral("testMarkerPicture"),
