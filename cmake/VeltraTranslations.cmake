@@ -30,6 +30,9 @@ function(veltra_translation_locales out_var target)
                 "or leave the locales out of LOCALES.")
         endif()
     else()
+        # A catalogue added later (by <target>_lupdate, say) makes the next
+        # build configure again and take it.
+        file(GLOB present CONFIGURE_DEPENDS ${ARG_TS_DIR}/${ARG_BASE}_*.ts)
         foreach(locale IN LISTS VELTRA_LOCALES)
             if(EXISTS ${ARG_TS_DIR}/${ARG_BASE}_${locale}.ts)
                 list(APPEND found ${locale})
