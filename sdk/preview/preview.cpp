@@ -220,7 +220,12 @@ int main(int argc, char **argv)
                 return;
             poll->stop();
             delete clock;
-            if (failed) {
+            if (!settled) {
+                // Whatever the window shows now is not the app's page.
+                std::fprintf(stderr, "veltra-preview: %s did not show within %d s\n", qPrintable(appId),
+                             kShowTimeoutMs / 1000);
+                result = 1;
+            } else if (failed) {
                 std::fprintf(stderr, "veltra-preview: %s did not load: %s\n", qPrintable(appId),
                              qPrintable(loader->property("__error").toString()));
                 result = 1;
