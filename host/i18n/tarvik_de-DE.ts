@@ -124,6 +124,18 @@
 <context>
     <name>VeltraRootApp</name>
     <message>
+        <source>APP_ERROR_NO_QML</source>
+        <translation>Der Eintrag der App nennt keine QML-Hauptdatei.</translation>
+    </message>
+    <message>
+        <source>APP_ERROR_NOT_AN_APP</source>
+        <translation>Das Wurzelelement von %1 ist keine VeltraApp.</translation>
+    </message>
+    <message>
+        <source>APP_ERROR_NOT_CREATED</source>
+        <translation>%1 konnte nicht erstellt werden; das Protokoll nennt den Grund.</translation>
+    </message>
+    <message>
         <source>APP_LAUNCHING_SNACKBAR</source>
         <translation>%1 wird gestartet...</translation>
     </message>
@@ -209,6 +221,17 @@
     <message>
         <source>DIALOG_NEG_BTN_DEFAULT</source>
         <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>VeltraAppErrorPage</name>
+    <message>
+        <source>APP_ERROR_PAGE_HEADING</source>
+        <translation>Diese App konnte nicht gestartet werden.</translation>
+    </message>
+    <message>
+        <source>APP_ERROR_PAGE_HOME</source>
+        <translation>Startseite</translation>
     </message>
 </context>
 </TS>

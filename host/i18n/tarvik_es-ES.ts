@@ -124,6 +124,18 @@
 <context>
     <name>VeltraRootApp</name>
     <message>
+        <source>APP_ERROR_NO_QML</source>
+        <translation>El registro de la aplicación no indica ningún archivo QML principal.</translation>
+    </message>
+    <message>
+        <source>APP_ERROR_NOT_AN_APP</source>
+        <translation>La raíz de %1 no es una VeltraApp.</translation>
+    </message>
+    <message>
+        <source>APP_ERROR_NOT_CREATED</source>
+        <translation>No se ha podido crear %1; el registro indica el motivo.</translation>
+    </message>
+    <message>
         <source>APP_LAUNCHING_SNACKBAR</source>
         <translation>Iniciando %1...</translation>
     </message>
@@ -209,6 +221,17 @@
     <message>
         <source>DIALOG_NEG_BTN_DEFAULT</source>
         <translation>Cancelar</translation>
+    </message>
+</context>
+<context>
+    <name>VeltraAppErrorPage</name>
+    <message>
+        <source>APP_ERROR_PAGE_HEADING</source>
+        <translation>No se ha podido iniciar esta aplicación.</translation>
+    </message>
+    <message>
+        <source>APP_ERROR_PAGE_HOME</source>
+        <translation>Inicio</translation>
     </message>
 </context>
 </TS>

@@ -124,6 +124,18 @@
 <context>
     <name>VeltraRootApp</name>
     <message>
+        <source>APP_ERROR_NO_QML</source>
+        <translation>La fiche de l&apos;application n&apos;indique aucun fichier QML principal.</translation>
+    </message>
+    <message>
+        <source>APP_ERROR_NOT_AN_APP</source>
+        <translation>La racine de %1 n&apos;est pas une VeltraApp.</translation>
+    </message>
+    <message>
+        <source>APP_ERROR_NOT_CREATED</source>
+        <translation>%1 n&apos;a pas pu être créé ; le journal en donne la raison.</translation>
+    </message>
+    <message>
         <source>APP_LAUNCHING_SNACKBAR</source>
         <translation>Lancement de %1...</translation>
     </message>
@@ -209,6 +221,17 @@
     <message>
         <source>DIALOG_NEG_BTN_DEFAULT</source>
         <translation>Annuler</translation>
+    </message>
+</context>
+<context>
+    <name>VeltraAppErrorPage</name>
+    <message>
+        <source>APP_ERROR_PAGE_HEADING</source>
+        <translation>Cette application n&apos;a pas pu être démarrée.</translation>
+    </message>
+    <message>
+        <source>APP_ERROR_PAGE_HOME</source>
+        <translation>Accueil</translation>
     </message>
 </context>
 </TS>

@@ -124,6 +124,18 @@
 <context>
     <name>VeltraRootApp</name>
     <message>
+        <source>APP_ERROR_NO_QML</source>
+        <translation>La scheda dell&apos;app non indica alcun file QML principale.</translation>
+    </message>
+    <message>
+        <source>APP_ERROR_NOT_AN_APP</source>
+        <translation>La radice di %1 non è una VeltraApp.</translation>
+    </message>
+    <message>
+        <source>APP_ERROR_NOT_CREATED</source>
+        <translation>Impossibile creare %1; il registro ne indica il motivo.</translation>
+    </message>
+    <message>
         <source>APP_LAUNCHING_SNACKBAR</source>
         <translation>Avvio di %1...</translation>
     </message>
@@ -209,6 +221,17 @@
     <message>
         <source>DIALOG_NEG_BTN_DEFAULT</source>
         <translation>Annulla</translation>
+    </message>
+</context>
+<context>
+    <name>VeltraAppErrorPage</name>
+    <message>
+        <source>APP_ERROR_PAGE_HEADING</source>
+        <translation>Non è stato possibile avviare questa app.</translation>
+    </message>
+    <message>
+        <source>APP_ERROR_PAGE_HOME</source>
+        <translation>Home</translation>
     </message>
 </context>
 </TS>

@@ -124,6 +124,18 @@
 <context>
     <name>VeltraRootApp</name>
     <message>
+        <source>APP_ERROR_NO_QML</source>
+        <translation>Appens oppføring oppgir ingen QML-hovedfil.</translation>
+    </message>
+    <message>
+        <source>APP_ERROR_NOT_AN_APP</source>
+        <translation>Roten i %1 er ikke en VeltraApp.</translation>
+    </message>
+    <message>
+        <source>APP_ERROR_NOT_CREATED</source>
+        <translation>%1 kunne ikke opprettes; loggen sier hvorfor.</translation>
+    </message>
+    <message>
         <source>APP_LAUNCHING_SNACKBAR</source>
         <translation>Starter %1...</translation>
     </message>
@@ -209,6 +221,17 @@
     <message>
         <source>DIALOG_NEG_BTN_DEFAULT</source>
         <translation>Avbryt</translation>
+    </message>
+</context>
+<context>
+    <name>VeltraAppErrorPage</name>
+    <message>
+        <source>APP_ERROR_PAGE_HEADING</source>
+        <translation>Denne appen kunne ikke startes.</translation>
+    </message>
+    <message>
+        <source>APP_ERROR_PAGE_HOME</source>
+        <translation>Hjem</translation>
     </message>
 </context>
 </TS>
