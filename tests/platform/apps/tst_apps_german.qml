@@ -20,6 +20,11 @@ ShellFixture {
         compare(Harness.find(Harness.find(gauge.initialPage, "modeChip"), "chipValue").text, "Druck / Druck");
         var channelA = Harness.find(gauge.initialPage, "channelA");
         compare(Harness.find(Harness.find(channelA, "inputTap"), "tapText").text, "Außen");
+        // The shell's strip below says the same, in the case given: capitals
+        // would spell it "AUßEN".
+        var stripLabel = Harness.find(Harness.find(gauge.initialPage, "tapStrip"), "inputALabel");
+        compare(stripLabel.text, "Außen");
+        compare(stripLabel.font.capitalization, Font.MixedCase);
         // A decimal comma: "-49,7".
         verify(/^-\d+,\d$/.test(Harness.find(channelA, "reading").text), Harness.find(channelA, "reading").text);
         screenshot(root, "gauge_de.png");
