@@ -125,7 +125,7 @@
     <name>VeltraRootApp</name>
     <message>
         <source>APP_LAUNCHING_SNACKBAR</source>
-        <translation>%1 wordt gestart...</translation>
+        <translation>%1 wordt gestart…</translation>
     </message>
     <message>
         <source>AUTO_OFF_DIALOG_TITLE</source>
