@@ -49,7 +49,7 @@
     </message>
     <message>
         <source>FLOWDEVICE_WHIRLEX_B_FAN</source>
-        <translation>Ventilatore Whirlex® B</translation>
+        <translation>Ventilatore Whirlex® B</translation>
     </message>
     <message>
         <source>FLOWDEVICE_HOODEX_METER</source>
@@ -72,11 +72,11 @@
     </message>
     <message>
         <source>TEST_TYPE_PAGE_TITLE</source>
-        <translation>Seleziona il tipo di test</translation>
+        <translation>Seleziona il tipo di prova</translation>
     </message>
     <message>
         <source>TEST_DIRECTION_PAGE_TITLE</source>
-        <translation>Seleziona la direzione del test</translation>
+        <translation>Seleziona la direzione della prova</translation>
     </message>
     <message>
         <source>GAUGE_LOCATION_PAGE_TITLE</source>
