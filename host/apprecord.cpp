@@ -9,7 +9,9 @@ namespace AppRecord {
 
 bool isPlainQmlName(const QString &name)
 {
-    static const QRegularExpression plain(QStringLiteral("^[A-Za-z0-9_][A-Za-z0-9_.-]*\\.qml$"));
+    // Anchored at the very end: "$" would also match before a final line feed.
+    static const QRegularExpression plain(
+        QRegularExpression::anchoredPattern(QStringLiteral("[A-Za-z0-9_][A-Za-z0-9_.-]*\\.qml")));
     return plain.match(name).hasMatch() && !name.contains(QLatin1String(".."));
 }
 

@@ -48,7 +48,8 @@ int hexDigit(char c)
 
 // A value: leading blanks skipped, quotes grouping, backslash escapes (\a \b
 // \f \n \r \t \v \" \? \' \\, \x hex, octal), trailing blanks of an unquoted
-// value dropped, ";" outside quotes ending it. Bytes are UTF-8.
+// value dropped (not those written as escapes), ";" outside quotes ending it.
+// Bytes are UTF-8, a NUL byte among them.
 QString unescapeValue(const QByteArray &raw)
 {
     static const char kEscapes[][2] = {{'a', '\a'}, {'b', '\b'}, {'f', '\f'}, {'n', '\n'},
@@ -57,11 +58,12 @@ QString unescapeValue(const QByteArray &raw)
     QString text;
     QByteArray pending; // plain bytes not yet decoded
     auto flush = [&] {
-        text += QString::fromUtf8(pending);
+        text += QString::fromUtf8(pending.constData(), pending.size());
         pending.clear();
     };
     bool quoted = false;
     bool anyQuotes = false;
+    int escapedUpTo = 0; // trailing blanks are dropped only after this
     int i = 0;
     while (i < raw.size() && (raw.at(i) == ' ' || raw.at(i) == '\t'))
         ++i;
@@ -92,8 +94,10 @@ QString unescapeValue(const QByteArray &raw)
                 break;
             }
         }
-        if (known)
+        if (known) {
+            escapedUpTo = text.size();
             continue;
+        }
         if (e == 'x') {
             uint code = 0;
             while (i < raw.size() && hexDigit(raw.at(i)) >= 0 && code < 0x10000)
@@ -106,10 +110,12 @@ QString unescapeValue(const QByteArray &raw)
             text += QChar(ushort(code));
         }
         // Any other escaped character is dropped, as the settings class does.
+        escapedUpTo = text.size();
     }
     flush();
     if (!anyQuotes) {
-        while (text.endsWith(QLatin1Char(' ')) || text.endsWith(QLatin1Char('\t')))
+        while (text.size() > escapedUpTo
+               && (text.endsWith(QLatin1Char(' ')) || text.endsWith(QLatin1Char('\t'))))
             text.chop(1);
     }
     // Texts that begin with "@" are stored with a second one in front; a text
@@ -125,6 +131,24 @@ QString unescapeValue(const QByteArray &raw)
     return text;
 }
 
+// Blanks and tabs are all the settings class skips around keys and values:
+// a vertical tab or form feed is part of them.
+bool isBlank(char c)
+{
+    return c == ' ' || c == '\t';
+}
+
+QByteArray blankTrimmed(const QByteArray &text, bool atEnd)
+{
+    int begin = 0;
+    int end = text.size();
+    while (begin < end && isBlank(text.at(begin)))
+        ++begin;
+    while (atEnd && end > begin && isBlank(text.at(end - 1)))
+        --end;
+    return text.mid(begin, end - begin);
+}
+
 } // namespace
 
 namespace IniText {
@@ -136,7 +160,8 @@ QHash<QString, QString> topLevel(const QByteArray &content)
     for (QByteArray line : content.split('\n')) {
         if (line.endsWith('\r'))
             line.chop(1);
-        const QByteArray trimmed = line.trimmed();
+        // The value's own end is for unescapeValue(): "x\\ " is "x".
+        const QByteArray trimmed = blankTrimmed(line, false);
         if (trimmed.isEmpty() || trimmed.startsWith(';'))
             continue;
         if (trimmed.startsWith('[')) {
@@ -148,7 +173,7 @@ QHash<QString, QString> topLevel(const QByteArray &content)
         const int equals = trimmed.indexOf('=');
         if (!topLevelSection || equals <= 0)
             continue;
-        const QString key = unescapeKey(trimmed.left(equals).trimmed());
+        const QString key = unescapeKey(blankTrimmed(trimmed.left(equals), true));
         if (!key.isEmpty() && !key.contains(QLatin1Char('/')))
             values.insert(key, unescapeValue(trimmed.mid(equals + 1)));
     }

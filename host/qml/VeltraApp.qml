@@ -45,36 +45,65 @@ Item {
         }
     }
 
-    // The JSON text of `value` for the log, made safe for any value: objects
-    // of Qt (an Item and its whole tree) are named, not walked; an object met
-    // again is marked, not repeated; the text is cut after __describeLimit
-    // characters; nothing is thrown.
+    // The JSON text of `value` for the log, made safe for any value and
+    // bounded in time as well as length: objects of Qt (an Item and its whole
+    // tree) are named, not walked; an object met again is marked; at most
+    // __describeMaxValues values are looked at, however long an array or
+    // object is; the text is cut after __describeLimit characters; nothing is
+    // thrown. For plain data it is what JSON.stringify() gives.
     function __describe(value) {
         var seen = [];
-        var values = 0;
+        var budget = __describeMaxValues;
+        function describe(v, inArray) {
+            --budget;
+            if (v === undefined || typeof v === "function" || typeof v === "symbol")
+                return inArray ? "null" : undefined;
+            if (v === null || typeof v === "boolean")
+                return String(v);
+            if (typeof v === "number")
+                return isFinite(v) ? String(v) : "null";
+            if (typeof v === "string")
+                return JSON.stringify(v);
+            if (typeof v.toJSON === "function")
+                return describe(v.toJSON(), inArray);
+            // An object of Qt (every one has the objectNameChanged signal):
+            // named by its type and address. String() of anything else
+            // could be as long as the object (an array joins its elements).
+            if (!Array.isArray(v) && typeof v.objectNameChanged === "function")
+                return JSON.stringify(String(v));
+            if (seen.indexOf(v) >= 0)
+                return "\"[seen before]\"";
+            seen.push(v);
+            var parts = [];
+            if (Array.isArray(v)) {
+                for (var i = 0; i < v.length; ++i) {
+                    if (budget <= 0) {
+                        parts.push("\"...\"");
+                        break;
+                    }
+                    parts.push(describe(v[i], true));
+                }
+                return "[" + parts.join(",") + "]";
+            }
+            for (var key in v) {
+                if (budget-- <= 0) {
+                    parts.push("\"...\":\"...\"");
+                    break;
+                }
+                if (!Object.prototype.hasOwnProperty.call(v, key))
+                    continue;
+                var item = describe(v[key], false);
+                if (item !== undefined)
+                    parts.push(JSON.stringify(key) + ":" + item);
+            }
+            return "{" + parts.join(",") + "}";
+        }
         var text;
         try {
-            text = JSON.stringify(value, function(key, v) {
-                if (++values > __describeMaxValues)
-                    return undefined;
-                if (v === null || typeof v !== "object")
-                    return v;
-                var name = String(v);
-                if (/^[A-Za-z_][\w:]*\(0x[0-9a-fA-F]+/.test(name))
-                    return name;
-                if (seen.indexOf(v) >= 0)
-                    return "[seen before]";
-                seen.push(v);
-                return v;
-            });
+            text = String(describe(value, false));
         } catch (error) {
-            try {
-                text = "(" + String(error) + ")";
-            } catch (ignored) {
-                text = "(not describable)";
-            }
+            text = "(not describable)";
         }
-        text = String(text);
         return text.length > __describeLimit ? text.substring(0, __describeLimit) + "..." : text;
     }
 }

@@ -452,7 +452,9 @@ ApplicationWindow {
         text: qsTr("AUTO_OFF_DIALOG_MSG")
         hasActions: false
         dismissOnTap: false
-        z: 1000
+        // Above every other dialog, those opened after it too: a warning that
+        // a dialog covers would let the device switch off unwarned.
+        z: 1100
     }
 
     // Messages lie above everything, open dialogs included.

@@ -29,6 +29,12 @@ QString Screenshot::grab()
         qDebug() << "Screenshot::grab() cannot create directory" << m_dir;
         return {};
     }
+    // A link in place of the directory (one planted in the saved data) would
+    // lead the pictures, and the clean-up of temporaries, anywhere.
+    if (QFileInfo(QDir::cleanPath(m_dir)).isSymLink()) {
+        qDebug() << "Screenshot::grab()" << m_dir << "is a link; no screenshot is written through it";
+        return {};
+    }
     if (!m_cleaned) {
         saved::removeStaleTemporaries(m_dir);
         m_cleaned = true;

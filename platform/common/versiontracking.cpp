@@ -30,7 +30,9 @@ QByteArray VersionTracking::historyText(const QByteArray &version)
         if (!c.isPrint())
             c = QLatin1Char(' ');
     }
-    return text.simplified().left(kMaxVersionLength).toUtf8();
+    // Trimmed after the cut, which may end at a blank: lastVersion() trims
+    // the line, and a line ending in a blank would never match it again.
+    return text.simplified().left(kMaxVersionLength).trimmed().toUtf8();
 }
 
 void VersionTracking::init(const QByteArray &dir, const QByteArray &version)

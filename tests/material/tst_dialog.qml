@@ -260,4 +260,28 @@ TestCase {
         verify(field.activeFocus, "the field has the focus again");
         compare(window.activeFocusItem, field);
     }
+
+    // The dialog opened last lies on top, also when an earlier dialog was
+    // first opened after it.
+    function test_lastOpenedLiesOnTop() {
+        var other = createTemporaryObject(dialogComponent, window.contentItem.children[1]);
+        other.open();
+        other.close();
+        dialog.open();
+        other.open();
+        tryCompare(other, "opacity", 1);
+        var centre = other.mapToItem(window.overlayLayer, other.width / 2, other.height / 2);
+        verify(window.overlayLayer.childAt(centre.x, centre.y) === other, "the last opened on top");
+    }
+
+    // With nothing focused before, a closed dialog keeps no focus: keys do not
+    // go into it any more.
+    function test_closedDialogKeepsNoFocus() {
+        window.contentItem.forceActiveFocus();
+        dialog.open();
+        verify(dialog.activeFocus);
+        dialog.close();
+        verify(!dialog.activeFocus);
+        verify(window.activeFocusItem === null || !dialog.__holds(window.activeFocusItem));
+    }
 }

@@ -567,6 +567,17 @@ private slots:
         QVERIFY(!QFileInfo(path).isSymLink());
         QCOMPARE(QImage(path).size(), QSize(120, 40));
         QCOMPARE(QDir(m_root.path()).entryList({"victim*"}), QStringList());
+
+        // A link in place of the directory: nothing written, nothing cleaned there.
+        const QString elsewhere = m_root.path() + "/elsewhere";
+        QVERIFY(QDir().mkpath(elsewhere));
+        QFile lookalike(elsewhere + "/.report.12345678.abcdef.tmp");
+        QVERIFY(lookalike.open(QIODevice::WriteOnly));
+        lookalike.close();
+        QVERIFY(QFile::link(elsewhere, m_root.path() + "/shots-link"));
+        Screenshot linked(m_root.path() + "/shots-link", &view);
+        QCOMPARE(linked.grab(), QString());
+        QCOMPARE(QDir(elsewhere).entryList(QDir::Files | QDir::Hidden), QStringList({".report.12345678.abcdef.tmp"}));
     }
 
     void missingSoundIsSilent()

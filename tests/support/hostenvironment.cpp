@@ -5,6 +5,7 @@
 #include "globalconfig.h"
 #include "httpprobe.h"
 #include "qmlsetup.h"
+#include "screenprobe.h"
 #include "language.h"
 #include "warningguard.h"
 
@@ -18,6 +19,7 @@ namespace veltra::test {
 
 HostEnvironment::HostEnvironment()
     : m_device(std::make_unique<DeviceFileWriter>())
+    , m_screenProbe(std::make_unique<ScreenProbe>())
 {
     QFile marker(QStringLiteral(VELTRA_TEST_MARKER_PNG));
     if (!marker.open(QIODevice::ReadOnly))
@@ -57,6 +59,7 @@ void HostEnvironment::attach(QQmlEngine *engine)
                                     : QStringLiteral("file://" VELTRA_STAGE_ICONS_DIR "/"));
     context->setContextProperty(QStringLiteral("language"), &Language::instance());
     context->setContextProperty(QStringLiteral("simulatedDevice"), m_device.get());
+    context->setContextProperty(QStringLiteral("screenProbe"), m_screenProbe.get());
     context->setContextProperty(QStringLiteral("httpProbe"), m_httpProbe.get());
     context->setContextProperty(QStringLiteral("testMarkerPicture"),
                                 QUrl::fromLocalFile(QStringLiteral(VELTRA_TEST_MARKER_PNG)).toString());

@@ -11,6 +11,7 @@ class QQmlEngine;
 namespace veltra::test {
 
 class DeviceFileWriter;
+class ScreenProbe;
 class HttpProbe;
 
 // Gives a QML engine the context the host gives its engine: `appManager` (over
@@ -20,7 +21,8 @@ class HttpProbe;
 // context property `simulatedDevice` (DeviceFileWriter) plays the device,
 // `httpProbe` (HttpProbe) is a web server on this machine that records what is
 // asked of it, `testMarkerPicture` the file URL of a small magenta PNG, and
-// `timeoutFactor` (VELTRA_TIMEOUT_FACTOR, else 1) scales the tests' time-outs.
+// `timeoutFactor` (VELTRA_TIMEOUT_FACTOR, else 1) scales the tests' time-outs;
+// `screenProbe` reads the colours of grabbed pictures.
 class HostEnvironment
 {
 public:
@@ -35,6 +37,7 @@ private:
     std::unique_ptr<QSettings> m_settings;
     std::unique_ptr<AppManager> m_appManager;
     std::unique_ptr<DeviceFileWriter> m_device;
+    std::unique_ptr<ScreenProbe> m_screenProbe;
     std::unique_ptr<HttpProbe> m_httpProbe;
 };
 

@@ -60,13 +60,17 @@ FocusScope {
             console.log("Dialog.open(): the dialog is not in a window");
             return;
         }
-        if (parent !== overlay)
-            parent = overlay;
         if (!__showing) {
             var window = Window.window;
             var before = window ? window.activeFocusItem : null;
             __focusBefore = before !== null && !__holds(before) ? before : null;
+            // Opened last, drawn on top of the dialogs of the same z: an item
+            // taken into the overlay goes after its other children.
+            if (parent === overlay)
+                parent = null;
         }
+        if (parent !== overlay)
+            parent = overlay;
         __showing = true;
         forceActiveFocus();
         opened();
@@ -119,10 +123,11 @@ FocusScope {
                 break;
             target = closedDialog.__focusBefore;
         }
+        // The dialog lets go of the focus first: an item that is a focus scope
+        // (the window's root) would hand it straight back to its focused child.
+        dialog.focus = false;
         if (target !== null && target.visible)
             target.forceActiveFocus();
-        else
-            dialog.focus = false;
     }
 
     // The nearest dialog holding `item` that is closed or closing, or null.

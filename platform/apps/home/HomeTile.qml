@@ -33,9 +33,12 @@ Item {
     // ends inside the card on both sides.
     readonly property real __badgeMaxWidth: Math.max(__badgeHeight, card.width - __iconSize)
     readonly property color __cardColor: "white"
-
-    function __hasLineBreak(text) {
-        return /[\n\r\u2028\u2029]/.test(text);
+    // The badge's first line, with an ellipsis when more lines follow: the
+    // pill holds one line. (A label wrapped and cut to one line kept the cut
+    // of an earlier width in Qt 5.15 and showed an empty pill.)
+    readonly property string __badgeLine: {
+        var lines = badgeText.split(/\r\n|[\n\r\u2028\u2029]/);
+        return lines.length > 1 ? lines[0] + "\u2026" : badgeText;
     }
 
     // A raised button is the card: its shadow deepens while pressed.
@@ -145,17 +148,12 @@ Item {
                         anchors.centerIn: parent
                         width: parent.width - 2 * homeTile.__badgePadding
                         horizontalAlignment: Text.AlignHCenter
-                        // A text with line breaks is wrapped, then cut to its
-                        // first line: unwrapped, it kept the cut of an earlier,
-                        // narrower width and showed nothing. Any other text is
-                        // not wrapped, so that a cut always ends in an ellipsis.
-                        wrapMode: homeTile.__hasLineBreak(text) ? Text.Wrap : Text.NoWrap
                         maximumLineCount: 1
                         elide: Text.ElideRight
                         style: "caption"
                         font.weight: Font.Medium
                         color: Theme.dark.textColor
-                        text: homeTile.badgeText
+                        text: homeTile.__badgeLine
                     }
 
                     // The text's width on one line, whatever the label's width.
@@ -163,7 +161,7 @@ Item {
                         id: badgeMetrics
 
                         font: badgeLabel.font
-                        text: homeTile.badgeText
+                        text: homeTile.__badgeLine
                     }
                 }
             }

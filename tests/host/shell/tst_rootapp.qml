@@ -48,6 +48,27 @@ TestCase {
         }, 5000 * timeoutFactor, "every app created");
     }
 
+    // The colours drawn at `points` of the window, as "#rrggbb" joined by
+    // blanks (an image grabbed offscreen by TestCase.grabImage() is empty).
+    function pixels(root, points) {
+        var colours = null;
+        root.contentItem.grabToImage(function(result) {
+            colours = points.map(function(p) { return screenProbe.pixelOf(result.image, p.x, p.y); }).join(" ");
+        });
+        tryVerify(function() { return colours !== null; }, 5000 * timeoutFactor, "the screen grabbed");
+        verify(colours.indexOf("#") === 0, "a colour at each point: " + colours);
+        return colours;
+    }
+
+    // A grid of points over `item`, in the window's coordinates.
+    function gridOver(root, item) {
+        var points = [];
+        for (var row = 1; row <= 3; ++row)
+            for (var col = 1; col <= 5; ++col)
+                points.push(item.mapToItem(root.contentItem, item.width * col / 6, item.height * row / 4));
+        return points;
+    }
+
     function calls(appId) {
         return Harness.names(Journal.of(appId));
     }
@@ -203,6 +224,14 @@ TestCase {
         compare(home.__describe(cyclic), '{"name":"loop","self":"[seen before]"}');
         compare(home.__describe({ "a": [1, "x", null] }), JSON.stringify({ "a": [1, "x", null] }));
         verify(home.__describe(root).length <= home.__describeLimit + 3);
+        // Bounded in time as well: a sparse array of four thousand million
+        // places is looked at only as far as the budget goes.
+        var sparse = [];
+        sparse.length = 4294967294;
+        var described = home.__describe(sparse);
+        verify(described.indexOf("[null,null") === 0 && described.length <= home.__describeLimit + 3, described);
+        var date = new Date(0);
+        compare(home.__describe({ "when": date }), JSON.stringify({ "when": date }));
     }
 
     // Messages lie above open dialogs: the snackbar looks the same with the
@@ -214,11 +243,35 @@ TestCase {
         app(root, homeId).showSnackbar("Saved", 10000);
         tryCompare(snackbar, "__sliding", false);
         var point = snackbar.mapToItem(root.contentItem, snackbar.width / 2, snackbar.height / 2);
-        var alone = grabImage(root.contentItem).pixel(point.x, point.y);
+        var alone = pixels(root, [point]);
         root.autoOffWarning = true;
         var dialog = Harness.find(root.contentItem, "autoOffDialog");
         tryCompare(dialog, "opacity", 1);
-        compare(String(grabImage(root.contentItem).pixel(point.x, point.y)), String(alone));
+        compare(pixels(root, [point]), alone);
+        root.autoOffWarning = false;
+    }
+
+    // The auto-off warning stays on top of a dialog opened after it, also one
+    // that was first opened (and so taken into the overlay) before it.
+    function test_warningStaysAboveDialogsOpenedAfterIt() {
+        var root = startShell();
+        waitForAllApps(root);
+        var warning = Harness.find(root.contentItem, "autoOffDialog");
+        root.autoOffWarning = true;
+        root.autoOffWarning = false;
+        tryCompare(warning, "visible", false);
+        var keyboard = app(root, homeId).sharedKeyboardDialog();
+        keyboard.open();
+        keyboard.close();
+        tryCompare(keyboard, "visible", false);
+        root.autoOffWarning = true;
+        tryCompare(warning, "opacity", 1);
+        var points = gridOver(root, warning);
+        var alone = pixels(root, points);
+        keyboard.open();
+        tryCompare(keyboard, "opacity", 1);
+        compare(pixels(root, points), alone);
+        keyboard.close();
         root.autoOffWarning = false;
     }
 

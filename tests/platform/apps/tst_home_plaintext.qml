@@ -72,6 +72,8 @@ ShellFixture {
     function test_badge_data() {
         var rows = Hostile.rows(testMarkerPicture);
         rows.push({ tag: "long", text: "Calibration due in 3 days: tap to book a service slot" });
+        rows.push({ tag: "short lines", text: "a\nb\nc" });
+        rows.push({ tag: "number and word", text: "3\nnew" });
         return rows;
     }
 
@@ -81,7 +83,9 @@ ShellFixture {
         var root = startShell();
         var gauge = tile(waitForApp(root, Harness.homeId), Harness.gaugeId);
         var label = Harness.find(gauge, "badgeLabel");
-        compare(plain.problem(label, data.text), "");
+        // The pill holds the first line, and an ellipsis when more follow.
+        var lines = data.text.split(/\r\n|[\n\r\u2028\u2029]/);
+        compare(plain.problem(label, lines.length > 1 ? lines[0] + "\u2026" : data.text), "");
         // One line, inside the pill, and the pill inside the card.
         var pill = Harness.find(gauge, "badge");
         var card = Harness.find(gauge, "card");
