@@ -43,9 +43,9 @@ function __isText(item) {
 }
 
 // `rules.smallest`: the smallest pixel size a text may be set to when it is
-// made smaller than its own size to fit its box. `rules.mayCut(item)`: true
-// for a text that may be cut short (one that holds outside data with a whole
-// version elsewhere).
+// made smaller than its own size to fit its box. `rules.mayCut(item)`, when
+// given: true for a text that may be cut short (outside data shown whole
+// elsewhere); without it no text may be.
 function __checkText(item, rules, problems) {
     if (item.text === "" || item.width <= 0)
         return;
@@ -58,7 +58,7 @@ function __checkText(item, rules, problems) {
         problems.push(__describe(item) + " wraps to " + Math.ceil(item.contentHeight) + " high in a box of "
                       + Math.floor(item.height));
     }
-    if (item.truncated && !rules.mayCut(item))
+    if (item.truncated && !(rules.mayCut && rules.mayCut(item)))
         problems.push(__describe(item) + " is cut short (" + (item.elide !== 3 ? "elided" : "lines dropped")
                       + ") in a box of " + Math.floor(item.width) + " x " + Math.floor(item.height));
     var shown = item.fontInfo.pixelSize;

@@ -43,18 +43,14 @@ ShellFixture {
         verify(pathSheet.save(), "the contact sheet of the paths written");
     }
 
-    // No text on these screens may be cut short: each names a button, a term,
-    // a device, a tube or a unit, or holds a value.
-    function __mayCut(item) {
-        return false;
-    }
-
     // Checks the screen below `screenItem` and adds its picture to `sheet`
     // (the run's contact sheet unless given).
     function checkScreen(title, screenItem, sheet) {
         // Lets positioners and elision settle: a frame is drawn after the polish.
         waitForRendering(screenItem, 2000);
-        var problems = FitCheck.check(screenItem, { "smallest": __smallestText, "mayCut": __mayCut });
+        // No text on these screens may be cut short: each names a button, a
+        // term, a device, a tube or a unit, or holds a value.
+        var problems = FitCheck.check(screenItem, { "smallest": __smallestText });
         var added = false;
         var done = false;
         screenItem.grabToImage(function(result) {
