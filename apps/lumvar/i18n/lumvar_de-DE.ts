@@ -37,31 +37,31 @@
     </message>
     <message>
         <source>FLOWDEVICE_TORNEL_3_FAN</source>
-        <translation>Tornel 3 110V-Gebläse</translation>
+        <translation>Gebläse Tornel 3 110V</translation>
     </message>
     <message>
         <source>FLOWDEVICE_TORNEL_3_220V_FAN</source>
-        <translation>Tornel 3 220V-Gebläse</translation>
+        <translation>Gebläse Tornel 3 220V</translation>
     </message>
     <message>
         <source>FLOWDEVICE_TORNEL_4_FAN</source>
-        <translation>Tornel 4 220V-Gebläse</translation>
+        <translation>Gebläse Tornel 4 220V</translation>
     </message>
     <message>
         <source>FLOWDEVICE_WHIRLEX_B_FAN</source>
-        <translation>Whirlex® B-Gebläse</translation>
+        <translation>Gebläse Whirlex® B</translation>
     </message>
     <message>
         <source>FLOWDEVICE_HOODEX_METER</source>
-        <translation>Hoodex-Messgerät</translation>
+        <translation>Messgerät Hoodex</translation>
     </message>
     <message>
         <source>FLOWDEVICE_PLENARA_AH_METER</source>
-        <translation>Plenara® AH-Messgerät</translation>
+        <translation>Messgerät Plenara® AH</translation>
     </message>
     <message>
         <source>FLOWDEVICE_NANOSEEP_METER</source>
-        <translation>Nanoseep-Messgerät</translation>
+        <translation>Messgerät Nanoseep</translation>
     </message>
 </context>
 <context>

@@ -109,7 +109,7 @@
     </message>
     <message>
         <source>TAP_LABEL_T3_220_FAN</source>
-        <translation>T3 220-Gebläse</translation>
+        <translation>T3-220-Gebläse</translation>
     </message>
     <message>
         <source>TAP_LABEL_WX_FAN</source>
