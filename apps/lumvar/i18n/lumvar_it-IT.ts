@@ -5,11 +5,11 @@
     <name>DecisionTree</name>
     <message>
         <source>TEST_TYPE_BUILDING_TIGHTNESS</source>
-        <translation>Tenuta dell'edificio</translation>
+        <translation>Tenuta all'aria dell'edificio</translation>
     </message>
     <message>
         <source>TEST_TYPE_DUCT_TIGHTNESS</source>
-        <translation>Tenuta dei condotti</translation>
+        <translation>Tenuta all'aria dei condotti</translation>
     </message>
     <message>
         <source>TEST_TYPE_AIR_HANDLER_FLOW</source>
