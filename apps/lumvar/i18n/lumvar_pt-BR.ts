@@ -5,11 +5,11 @@
     <name>DecisionTree</name>
     <message>
         <source>TEST_TYPE_BUILDING_TIGHTNESS</source>
-        <translation>Estanqueidade da edificação</translation>
+        <translation>Estanqueidade ao ar da edificação</translation>
     </message>
     <message>
         <source>TEST_TYPE_DUCT_TIGHTNESS</source>
-        <translation>Estanqueidade de dutos</translation>
+        <translation>Estanqueidade ao ar dos dutos</translation>
     </message>
     <message>
         <source>TEST_TYPE_AIR_HANDLER_FLOW</source>
