@@ -192,6 +192,18 @@ ShellFixture {
         checkScreen("Capture list", shell.contentItem);
     }
 
+    // Checks the question page shown, and once more scrolled to its end
+    // when its tiles are wider than the screen, so that every tile is seen.
+    function checkQuestion(title) {
+        checkScreen(title, root.contentItem, pathSheet);
+        var strip = Harness.find(page(), "flickable");
+        if (strip.contentWidth <= strip.width + 1)
+            return;
+        strip.contentX = strip.contentWidth - strip.width;
+        checkScreen(title + ", scrolled", root.contentItem, pathSheet);
+        strip.contentX = 0;
+    }
+
     // Every path through the wizard, by taps: each question page once (the
     // flow devices differ by test type), then per path the confirm dialog,
     // the tubing with its strip, and the gauge that the start button opens,
@@ -217,7 +229,7 @@ ShellFixture {
             for (var k = 0; k < keys.length; ++k) {
                 if (!asked.hasOwnProperty(tree.currentPath)) {
                     asked[tree.currentPath] = true;
-                    checkScreen(name + ": " + page().title, root.contentItem, pathSheet);
+                    checkQuestion(name + ": " + page().title);
                 }
                 pick(keys[k], byTouch);
             }
