@@ -217,7 +217,7 @@ JourneyCase {
         var button = Journey.find(dialog, data.button);
         verify(button && button.visible, data.button + " shown");
         if (data.gap < 0) {
-            verify(dialog.__fading, "the dialog fades in");
+            requireRunning(dialog.__fading, "the dialog's fade-in");
             follow(tap(button, data.how));
         } else {
             tryCompare(dialog, "opacity", 1, t(2000));
