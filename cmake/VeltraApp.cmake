@@ -16,8 +16,9 @@
 #
 # Checked early, each with an error that names the file:
 # - at configure time: a resource file name (QML, FILES, a catalogue) that
-#   another app built into the same apps directory, or the shell, already has
-#   (all apps' files share one resource root);
+#   another app built into the same apps directory, the shell, or (with the
+#   SDK's package) an app installed with the shell already has (all apps'
+#   files share one resource root);
 # - at build time, the app's QML files with qmllint (a syntax error with file,
 #   line and column), and, before moc reads it, the record (VELTRA_APPCHECK): valid
 #   JSON (file:line:column), the required keys and their types, a "qmlUrl"
@@ -28,7 +29,9 @@
 # Expects from the including scope: VELTRA_FRAME_DIR (the frame's sources),
 # VELTRA_APPCHECK (the record check tool: a target or a program),
 # VELTRA_INSTALL_APPS, VELTRA_SHELL_RESOURCES (the shell's own resource files)
-# and, optionally, VELTRA_APPS_OUTPUT_DIR (default OUTPUT_DIR).
+# and, optionally, VELTRA_APPS_OUTPUT_DIR (default OUTPUT_DIR) and
+# VELTRA_INSTALLED_APP_RESOURCES with VELTRA_INSTALLED_APPS_DIR (the files of the
+# apps installed with the shell, "<file>|<target>").
 include(${CMAKE_CURRENT_LIST_DIR}/VeltraResources.cmake)
 include(${CMAKE_CURRENT_LIST_DIR}/VeltraTranslations.cmake)
 
@@ -58,6 +61,25 @@ function(_veltra_claim_resources target dir)
     endforeach()
     foreach(file IN LISTS ARGN)
         set_property(GLOBAL APPEND PROPERTY VELTRA_APP_CLAIMS_${key} "${file}|${target}")
+    endforeach()
+endfunction()
+
+# Stops configuration when one of <files> is a file of an app installed with
+# the shell (VELTRA_INSTALLED_APP_RESOURCES, "<file>|<target>", set by the SDK's
+# package) other than the app's own former build: at run time the shell would
+# refuse whichever of the two loads second, by library file name.
+function(_veltra_check_installed_apps target)
+    foreach(claim IN LISTS VELTRA_INSTALLED_APP_RESOURCES)
+        string(REPLACE "|" ";" claim "${claim}")
+        list(GET claim 0 claimed_file)
+        list(GET claim 1 owner)
+        if(claimed_file IN_LIST ARGN AND NOT owner STREQUAL target)
+            message(FATAL_ERROR "veltra_add_app(${target}): the resource file \"${claimed_file}\" is also a file of "
+                "the app ${owner}, installed with the shell (${VELTRA_INSTALLED_APPS_DIR}/"
+                "${CMAKE_SHARED_MODULE_PREFIX}${owner}${CMAKE_SHARED_MODULE_SUFFIX}). All apps share one resource "
+                "root, so at run time the shell would refuse one of the two, whichever loads second. Rename the "
+                "app's file.")
+        endif()
     endforeach()
 endfunction()
 
@@ -111,6 +133,7 @@ function(veltra_add_app target)
         message(FATAL_ERROR "veltra_add_app(${target}): two of its files have the same name (${resource_names}); "
             "every file lies at the resource root by its name")
     endif()
+    _veltra_check_installed_apps(${target} ${resource_names})
     _veltra_claim_resources(${target} ${ARG_OUTPUT_DIR} ${resource_names})
     if(NOT ARG_NO_INSTALL)
         _veltra_claim_resources(${target} "installed:${VELTRA_INSTALL_APPS}" ${resource_names})
