@@ -18,7 +18,8 @@
 # - at configure time: a resource file name (QML, FILES, a catalogue) that
 #   another app built into the same apps directory, the shell, or (with the
 #   SDK's package) an app installed with the shell already has (all apps'
-#   files share one resource root);
+#   files share one resource root), and a record's id that an app installed
+#   with the shell, or another installed app of this build, has;
 # - at build time, the app's QML files with qmllint (a syntax error with file,
 #   line and column), and, before moc reads it, the record (VELTRA_APPCHECK): valid
 #   JSON (file:line:column), the required keys and their types, a "qmlUrl"
@@ -83,6 +84,26 @@ function(_veltra_check_installed_apps target)
     endforeach()
 endfunction()
 
+# Stops configuration when <id> (the record's, read here with CMake 3.19 and
+# later) is the id of another app installed with the shell
+# (VELTRA_INSTALLED_APP_IDS from the SDK's package, and the apps of this build
+# that are installed, "<id>|<target>"): the shell lists one app per id, so one
+# of the two would be gone from the launcher.
+function(_veltra_check_installed_id target id record)
+    get_property(built GLOBAL PROPERTY VELTRA_INSTALLED_APP_IDS)
+    foreach(claim IN LISTS VELTRA_INSTALLED_APP_IDS built)
+        string(REPLACE "|" ";" claim "${claim}")
+        list(GET claim 0 claimed_id)
+        list(GET claim 1 owner)
+        if(claimed_id STREQUAL id AND NOT owner STREQUAL target)
+            message(FATAL_ERROR "veltra_add_app(${target}): the id \"${id}\" of ${record} is the id of the app "
+                "${owner}, installed with the shell. The shell lists one app per id, so one of the two would be "
+                "gone from the launcher. Give the app an id of its own (a new build of ${owner} keeps its "
+                "target name, ${owner}).")
+        endif()
+    endforeach()
+endfunction()
+
 function(veltra_add_app target)
     cmake_parse_arguments(ARG "NO_INSTALL;UNCHECKED_RECORD" "CLASS;METADATA;TS_DIR;NAME;OUTPUT_DIR"
         "QML;FILES;LOCALES" ${ARGN})
@@ -134,6 +155,18 @@ function(veltra_add_app target)
             "every file lies at the resource root by its name")
     endif()
     _veltra_check_installed_apps(${target} ${resource_names})
+    if(CMAKE_VERSION VERSION_GREATER_EQUAL 3.19)
+        # A record that is not valid JSON is the record check's to report, at build time.
+        file(READ ${metadata_source} record_text)
+        string(JSON app_id ERROR_VARIABLE id_error GET "${record_text}" id)
+        set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${metadata_source})
+        if(NOT id_error AND NOT app_id STREQUAL "")
+            _veltra_check_installed_id(${target} "${app_id}" ${ARG_METADATA})
+            if(NOT ARG_NO_INSTALL)
+                set_property(GLOBAL APPEND PROPERTY VELTRA_INSTALLED_APP_IDS "${app_id}|${target}")
+            endif()
+        endif()
+    endif()
     _veltra_claim_resources(${target} ${ARG_OUTPUT_DIR} ${resource_names})
     if(NOT ARG_NO_INSTALL)
         _veltra_claim_resources(${target} "installed:${VELTRA_INSTALL_APPS}" ${resource_names})
