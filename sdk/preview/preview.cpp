@@ -113,6 +113,8 @@ int main(int argc, char **argv)
     parser.addOptions({helpOption, languageOption, editionOption, screenshotOption, appsDirOption, logOption});
     parser.addPositionalArgument(QStringLiteral("library"), QStringLiteral("The app's plug-in library."));
     if (!parser.parse(arguments) || parser.isSet(helpOption) || parser.positionalArguments().size() != 1) {
+        // helpText() takes the program's name from the application object.
+        QCoreApplication usageApp(argc, argv);
         std::fprintf(parser.isSet(helpOption) ? stdout : stderr, "%s%s\n",
                      qPrintable(parser.errorText().isEmpty() ? QString() : parser.errorText() + QLatin1Char('\n')),
                      qPrintable(parser.helpText()));
