@@ -1,12 +1,15 @@
-# The preview's command line when it names no app to show: the help, and the
-# usage for a mistake, each with its exit code (never a crash).
+# The preview's command line when it shows no app: the help, the usage for a
+# mistake, an unknown language, each with its exit code (never a crash).
 #   cmake -DPREVIEW=<veltra-preview> -P RunPreviewUsage.cmake
 cmake_minimum_required(VERSION 3.16)
 set(cases
     "--help|0|Usage: [^\n]*veltra-preview \\[options\\] library"
     "|2|Usage: [^\n]*veltra-preview \\[options\\] library"
     "one.so,two.so|2|Usage: [^\n]*veltra-preview"
-    "--no-such-option,x.so|2|Unknown option 'no-such-option'")
+    "--no-such-option,x.so|2|Unknown option 'no-such-option'"
+    # A locale the shell does not have would show en-US without a word.
+    "--language,de_DE,x.so|2|--language is one of de-DE [^
+]* zh-CN, not de_DE")
 foreach(case IN LISTS cases)
     string(REPLACE "|" ";" case "${case}")
     list(GET case 0 args)
