@@ -231,7 +231,7 @@
     </message>
     <message>
         <source>APP_ERROR_PAGE_HOME</source>
-        <translation>Start</translation>
+        <translation>Beginscherm</translation>
     </message>
 </context>
 </TS>
