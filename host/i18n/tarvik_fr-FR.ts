@@ -125,15 +125,15 @@
     <name>VeltraRootApp</name>
     <message>
         <source>APP_ERROR_NO_QML</source>
-        <translation>La fiche de l&apos;application n&apos;indique aucun fichier QML principal.</translation>
+        <translation>La fiche de l’application n’indique aucun fichier QML principal.</translation>
     </message>
     <message>
         <source>APP_ERROR_NOT_AN_APP</source>
-        <translation>La racine de %1 n&apos;est pas une VeltraApp.</translation>
+        <translation>La racine de %1 n’est pas une VeltraApp.</translation>
     </message>
     <message>
         <source>APP_ERROR_NOT_CREATED</source>
-        <translation>%1 n&apos;a pas pu être créé ; le journal en donne la raison.</translation>
+        <translation>%1 n’a pas pu être créé ; le journal en donne la raison.</translation>
     </message>
     <message>
         <source>APP_LAUNCHING_SNACKBAR</source>
@@ -227,7 +227,7 @@
     <name>VeltraAppErrorPage</name>
     <message>
         <source>APP_ERROR_PAGE_HEADING</source>
-        <translation>Cette application n&apos;a pas pu être démarrée.</translation>
+        <translation>Cette application n’a pas pu être démarrée.</translation>
     </message>
     <message>
         <source>APP_ERROR_PAGE_HOME</source>
