@@ -253,6 +253,8 @@ ShellFixture {
             var snackbar = Harness.find(root.overlayLayer, "snackbar");
             if (p === 0) {
                 tryCompare(snackbar, "opened", true);
+                // Pictured once it has slid in, not while it fades in.
+                tryCompare(snackbar, "__sliding", false);
                 checkScreen(name + ": gauge starting", root.contentItem, pathSheet);
             }
             snackbar.close();
