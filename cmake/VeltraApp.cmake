@@ -1,8 +1,10 @@
 # veltra_add_app(<target>
 #     CLASS <plug-in class>          e.g. LumvarApp
 #     METADATA <json>                the app's record, embedded under "MetaData"
-#     QML <files...>                 at the resource root, by file name
-#     [FILES <files...>]             pictures and other resources, also at the root
+#     QML <files...>                 at the resource root, by file name; compiled
+#                                    ahead of time (QML and JavaScript)
+#     [FILES <files...>]             pictures and other resources, also at the root,
+#                                    embedded as they are
 #     [TS_DIR <dir> NAME <name> [LOCALES <locales...>]]
 #                                    <dir>/<name>_<locale>.ts -> ":/i18n/<name>_<locale>.qm"
 #     [OUTPUT_DIR <dir>]             where the library is written
@@ -173,7 +175,7 @@ function(veltra_add_app target)
     set_target_properties(${target} PROPERTIES LIBRARY_OUTPUT_DIRECTORY ${ARG_OUTPUT_DIR})
 
     if(ARG_QML OR ARG_FILES)
-        veltra_add_resources(${target} NAME ${target}_qml FILES ${ARG_QML} ${ARG_FILES})
+        veltra_add_resources(${target} NAME ${target}_qml FILES ${ARG_QML} UNCOMPILED ${ARG_FILES})
     endif()
     if(COMMAND veltra_lint_qml)
         veltra_lint_qml(${ARG_QML})
