@@ -11,6 +11,8 @@ top=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 build="${1:-$top/build}"
 if [ $# -eq 0 ]; then
     "$top/scripts/setup.sh"
+else
+    cmake --build "$build"
 fi
 start=$SECONDS
 cmake --build "$build" --target packages
