@@ -525,13 +525,25 @@ private slots:
         QVERIFY2(cache.isEmpty(), qPrintable("QML compiled at run time into the cache: " + cache.join(' ')));
     }
 
-    // The SDK's package: its preview, found on PATH and started elsewhere,
-    // finds the installed shell through /opt/veltra-sdk/opt and shows the app
-    // the shell does not list.
-    void sdkPreviewsAnInstalledApp()
+    // The SDK's package: an app team's project finds it in /opt/veltra-sdk
+    // (its programs, the frame and the installed apps through opt/, the link
+    // to the device tree); its preview, found on PATH and started elsewhere,
+    // finds the installed shell that way and shows the app the shell does not
+    // list.
+    void sdkFromItsPackage()
     {
         const QString workDir = path("elsewhere");
         QVERIFY(QDir().mkpath(workDir));
+        const QString sdk = m_root + "/opt/veltra-sdk";
+        const Result configure = execute(VELTRA_CMAKE_COMMAND, {"-S", VELTRA_SOURCE_DIR "/examples/unitconverter",
+                                                                "-B", path("unitconverter"),
+                                                                "-DCMAKE_PREFIX_PATH=" + sdk});
+        QVERIFY2(configure.exitCode == 0, qPrintable(configure.output));
+        QFile cache(path("unitconverter/CMakeCache.txt"));
+        QVERIFY(cache.open(QIODevice::ReadOnly));
+        QVERIFY2(cache.readAll().contains("Veltra_DIR:PATH=" + QFile::encodeName(sdk) + "/lib/cmake/Veltra"),
+                 qPrintable(configure.output));
+
         QProcessEnvironment env = shellEnvironment();
         env.remove("VELTRA_ROOTFS");
         env.insert("PATH", m_root + "/opt/veltra-sdk/bin:" + env.value("PATH"));
