@@ -18,8 +18,10 @@
 #
 # Checked early, each with an error that names the file:
 # - at configure time: a resource file name (QML, FILES, a catalogue) that
-#   another app built into the same apps directory, or the shell, already has
-#   (all apps' files share one resource root);
+#   another app built into the same apps directory, the shell, or (with the
+#   SDK's package) an app installed with the shell already has (all apps'
+#   files share one resource root), and a record's id that an app installed
+#   with the shell, or another installed app of this build, has;
 # - at build time, the app's QML files with qmllint (a syntax error with file,
 #   line and column), and, before moc reads it, the record (VELTRA_APPCHECK): valid
 #   JSON (file:line:column), the required keys and their types, a "qmlUrl"
@@ -30,7 +32,9 @@
 # Expects from the including scope: VELTRA_FRAME_DIR (the frame's sources),
 # VELTRA_APPCHECK (the record check tool: a target or a program),
 # VELTRA_INSTALL_APPS, VELTRA_SHELL_RESOURCES (the shell's own resource files)
-# and, optionally, VELTRA_APPS_OUTPUT_DIR (default OUTPUT_DIR).
+# and, optionally, VELTRA_APPS_OUTPUT_DIR (default OUTPUT_DIR) and
+# VELTRA_INSTALLED_APP_RESOURCES with VELTRA_INSTALLED_APPS_DIR (the files of the
+# apps installed with the shell, "<file>|<target>").
 include(${CMAKE_CURRENT_LIST_DIR}/VeltraResources.cmake)
 include(${CMAKE_CURRENT_LIST_DIR}/VeltraTranslations.cmake)
 
@@ -60,6 +64,45 @@ function(_veltra_claim_resources target dir)
     endforeach()
     foreach(file IN LISTS ARGN)
         set_property(GLOBAL APPEND PROPERTY VELTRA_APP_CLAIMS_${key} "${file}|${target}")
+    endforeach()
+endfunction()
+
+# Stops configuration when one of <files> is a file of an app installed with
+# the shell (VELTRA_INSTALLED_APP_RESOURCES, "<file>|<target>", set by the SDK's
+# package) other than the app's own former build: at run time the shell would
+# refuse whichever of the two loads second, by library file name.
+function(_veltra_check_installed_apps target)
+    foreach(claim IN LISTS VELTRA_INSTALLED_APP_RESOURCES)
+        string(REPLACE "|" ";" claim "${claim}")
+        list(GET claim 0 claimed_file)
+        list(GET claim 1 owner)
+        if(claimed_file IN_LIST ARGN AND NOT owner STREQUAL target)
+            message(FATAL_ERROR "veltra_add_app(${target}): the resource file \"${claimed_file}\" is also a file of "
+                "the app ${owner}, installed with the shell (${VELTRA_INSTALLED_APPS_DIR}/"
+                "${CMAKE_SHARED_MODULE_PREFIX}${owner}${CMAKE_SHARED_MODULE_SUFFIX}). All apps share one resource "
+                "root, so at run time the shell would refuse one of the two, whichever loads second. Rename the "
+                "app's file.")
+        endif()
+    endforeach()
+endfunction()
+
+# Stops configuration when <id> (the record's, read here with CMake 3.19 and
+# later) is the id of another app installed with the shell
+# (VELTRA_INSTALLED_APP_IDS from the SDK's package, and the apps of this build
+# that are installed, "<id>|<target>"): the shell lists one app per id, so one
+# of the two would be gone from the launcher.
+function(_veltra_check_installed_id target id record)
+    get_property(built GLOBAL PROPERTY VELTRA_INSTALLED_APP_IDS)
+    foreach(claim IN LISTS VELTRA_INSTALLED_APP_IDS built)
+        string(REPLACE "|" ";" claim "${claim}")
+        list(GET claim 0 claimed_id)
+        list(GET claim 1 owner)
+        if(claimed_id STREQUAL id AND NOT owner STREQUAL target)
+            message(FATAL_ERROR "veltra_add_app(${target}): the id \"${id}\" of ${record} is the id of the app "
+                "${owner}, installed with the shell. The shell lists one app per id, so one of the two would be "
+                "gone from the launcher. Give the app an id of its own (a new build of ${owner} keeps its "
+                "target name, ${owner}).")
+        endif()
     endforeach()
 endfunction()
 
@@ -112,6 +155,19 @@ function(veltra_add_app target)
     if(NOT unique_count EQUAL all_count)
         message(FATAL_ERROR "veltra_add_app(${target}): two of its files have the same name (${resource_names}); "
             "every file lies at the resource root by its name")
+    endif()
+    _veltra_check_installed_apps(${target} ${resource_names})
+    if(CMAKE_VERSION VERSION_GREATER_EQUAL 3.19)
+        # A record that is not valid JSON is the record check's to report, at build time.
+        file(READ ${metadata_source} record_text)
+        string(JSON app_id ERROR_VARIABLE id_error GET "${record_text}" id)
+        set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${metadata_source})
+        if(NOT id_error AND NOT app_id STREQUAL "")
+            _veltra_check_installed_id(${target} "${app_id}" ${ARG_METADATA})
+            if(NOT ARG_NO_INSTALL)
+                set_property(GLOBAL APPEND PROPERTY VELTRA_INSTALLED_APP_IDS "${app_id}|${target}")
+            endif()
+        endif()
     endif()
     _veltra_claim_resources(${target} ${ARG_OUTPUT_DIR} ${resource_names})
     if(NOT ARG_NO_INSTALL)

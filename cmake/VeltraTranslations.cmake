@@ -5,9 +5,12 @@ set(VELTRA_LOCALES de-DE en-BE en-GB en-US es-ES fr-FR it-IT nb-NO nl-NL pt-BR z
 
 # veltra_translation_locales(<out var> <target> BASE <name> TS_DIR <dir> [LOCALES <locales...>])
 #
-# The locales <target> has a catalogue for. With LOCALES, each must be one of
-# VELTRA_LOCALES and have its <dir>/<name>_<locale>.ts; without, whichever of
-# the 11 have a file (any subset, none included).
+# The locales <target> has a catalogue for. With LOCALES, exactly those, each
+# of which must be one of VELTRA_LOCALES; one without its <dir>/<name>_<locale>.ts
+# is only a warning here, so that the build system with <target>_lupdate (which
+# creates the file) exists, and stops the build (veltra_add_translations); the
+# next build after the file appears configures again. Without LOCALES,
+# whichever of the 11 have a file (any subset, none included).
 function(veltra_translation_locales out_var target)
     cmake_parse_arguments(ARG "" "BASE;TS_DIR" "LOCALES" ${ARGN})
     set(found)
@@ -17,17 +20,17 @@ function(veltra_translation_locales out_var target)
             if(NOT locale IN_LIST VELTRA_LOCALES)
                 message(FATAL_ERROR "${target}: the locale ${locale} is not one of the shell's: ${VELTRA_LOCALES}")
             endif()
-            if(EXISTS ${ARG_TS_DIR}/${ARG_BASE}_${locale}.ts)
-                list(APPEND found ${locale})
-            else()
+            list(APPEND found ${locale})
+            if(NOT EXISTS ${ARG_TS_DIR}/${ARG_BASE}_${locale}.ts)
                 list(APPEND missing ${ARG_TS_DIR}/${ARG_BASE}_${locale}.ts)
             endif()
         endforeach()
         if(missing)
             string(REPLACE ";" "\n  " missing_lines "${missing}")
-            message(FATAL_ERROR "${target}: translation sources missing:\n  ${missing_lines}\n"
+            message(WARNING "${target}: translation sources missing:\n  ${missing_lines}\n"
                 "`cmake --build <build dir> --target ${target}_lupdate` creates them from the app's QML, "
-                "or leave the locales out of LOCALES.")
+                "or leave the locales out of LOCALES. The build stops until then.")
+            file(GLOB present CONFIGURE_DEPENDS ${ARG_TS_DIR}/${ARG_BASE}_*.ts)
         endif()
     else()
         # A catalogue added later (by <target>_lupdate, say) makes the next
@@ -80,13 +83,22 @@ function(veltra_add_translations target)
     foreach(locale IN LISTS ARG_LOCALES)
         set(ts ${ARG_TS_DIR}/${ARG_BASE}_${locale}.ts)
         set(qm ${outdir}/${ARG_BASE}_${locale}.qm)
-        add_custom_command(OUTPUT ${qm}
-            COMMAND Qt5::lrelease -silent ${ts} -qm ${qm}
-            DEPENDS ${ts}
-            COMMENT "lrelease ${ARG_BASE}_${locale}"
-            VERBATIM)
+        if(EXISTS ${ts})
+            add_custom_command(OUTPUT ${qm}
+                COMMAND Qt5::lrelease -silent ${ts} -qm ${qm}
+                DEPENDS ${ts}
+                COMMENT "lrelease ${ARG_BASE}_${locale}"
+                VERBATIM)
+            list(APPEND ts_files ${ts})
+        else()
+            # Asked for in LOCALES, not made yet (see veltra_translation_locales).
+            add_custom_command(OUTPUT ${qm}
+                COMMAND ${CMAKE_COMMAND} -E echo "${target}: translation sources missing: ${ts} `cmake --build <build dir> --target ${target}_lupdate` creates them from the app's QML, or leave the locale out of LOCALES."
+                COMMAND ${CMAKE_COMMAND} -E false
+                COMMENT "lrelease ${ARG_BASE}_${locale}"
+                VERBATIM)
+        endif()
         list(APPEND qm_files ${qm})
-        list(APPEND ts_files ${ts})
         string(APPEND qrc_body "    <file>${ARG_BASE}_${locale}.qm</file>\n")
     endforeach()
     string(APPEND qrc_body "  </qresource>\n</RCC>\n")

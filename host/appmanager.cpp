@@ -139,7 +139,15 @@ bool AppManager::acceptPlugin(const QString &filePath)
                                                     &sharedTranslator, own);
     record.insert(QStringLiteral("title"), appTitle(name, appId, record.value(QStringLiteral("title")).toString(),
                                                     translated ? own : nullptr));
+    // One entry per id: the later file is listed, and the earlier app is gone
+    // from the launcher, which the log must say.
+    const QString earlierFile = appFiles.value(appId);
+    if (!earlierFile.isEmpty()) {
+        qDebug() << "AppManager::discover()" << filePath << ":"
+                 << qPrintable(QStringLiteral("the app %1 replaces the app of the same id in %2").arg(appId, earlierFile));
+    }
     appMetadata.insert(appId, record);
+    appFiles.insert(appId, filePath);
     return true;
 }
 

@@ -53,6 +53,8 @@ private:
     QString appFilter;
     QString excludedAppShown;
     QHash<QString, QJsonObject> appMetadata;
+    // The library file each listed app came from, by id.
+    QHash<QString, QString> appFiles;
     QTranslator sharedTranslator;
     BadgeStore *badgeStore;
 };

@@ -137,7 +137,7 @@
     </message>
     <message>
         <source>APP_LAUNCHING_SNACKBAR</source>
-        <translation>Launching %1...</translation>
+        <translation>Launching %1…</translation>
     </message>
     <message>
         <source>AUTO_OFF_DIALOG_TITLE</source>

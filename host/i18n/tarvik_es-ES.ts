@@ -94,31 +94,31 @@
     </message>
     <message>
         <source>TAP_LABEL_NSM_RED</source>
-        <translation>NSM Rojo</translation>
+        <translation>NSM rojo</translation>
     </message>
     <message>
         <source>TAP_LABEL_FLOW_BOX</source>
-        <translation>Caja flujo</translation>
+        <translation>Caja de flujo</translation>
     </message>
     <message>
         <source>TAP_LABEL_FAN_REF</source>
-        <translation>Ref vent.</translation>
+        <translation>Ref. vent.</translation>
     </message>
     <message>
         <source>TAP_LABEL_ROUND_TRANS</source>
-        <translation>Trans. red.</translation>
+        <translation>Trans. circ.</translation>
     </message>
     <message>
         <source>TAP_LABEL_NSM_BLUE</source>
-        <translation>NSM Azul</translation>
+        <translation>NSM azul</translation>
     </message>
     <message>
         <source>TAP_LABEL_PA_RED</source>
-        <translation>PA Rojo</translation>
+        <translation>PA rojo</translation>
     </message>
     <message>
         <source>TAP_LABEL_PA_GREEN</source>
-        <translation>PA Verde</translation>
+        <translation>PA verde</translation>
     </message>
 </context>
 <context>
@@ -137,7 +137,7 @@
     </message>
     <message>
         <source>APP_LAUNCHING_SNACKBAR</source>
-        <translation>Iniciando %1...</translation>
+        <translation>Iniciando %1…</translation>
     </message>
     <message>
         <source>AUTO_OFF_DIALOG_TITLE</source>
@@ -157,7 +157,7 @@
     </message>
     <message>
         <source>BATTERY_STATUS_REMAINING_PERCENTAGE</source>
-        <translation>%1 % restante</translation>
+        <translation>%1 % restante</translation>
     </message>
     <message>
         <source>BATTERY_STATUS_REMAINING_VOLTAGE</source>

@@ -94,7 +94,7 @@
     </message>
     <message>
         <source>TAP_LABEL_NSM_RED</source>
-        <translation>NSM Rosso</translation>
+        <translation>NSM rosso</translation>
     </message>
     <message>
         <source>TAP_LABEL_FLOW_BOX</source>
@@ -102,7 +102,7 @@
     </message>
     <message>
         <source>TAP_LABEL_FAN_REF</source>
-        <translation>Rif vent.</translation>
+        <translation>Rif. vent.</translation>
     </message>
     <message>
         <source>TAP_LABEL_ROUND_TRANS</source>
@@ -110,15 +110,15 @@
     </message>
     <message>
         <source>TAP_LABEL_NSM_BLUE</source>
-        <translation>NSM Blu</translation>
+        <translation>NSM blu</translation>
     </message>
     <message>
         <source>TAP_LABEL_PA_RED</source>
-        <translation>PA Rosso</translation>
+        <translation>PA rosso</translation>
     </message>
     <message>
         <source>TAP_LABEL_PA_GREEN</source>
-        <translation>PA Verde</translation>
+        <translation>PA verde</translation>
     </message>
 </context>
 <context>
@@ -137,7 +137,7 @@
     </message>
     <message>
         <source>APP_LAUNCHING_SNACKBAR</source>
-        <translation>Avvio di %1...</translation>
+        <translation>Avvio di %1…</translation>
     </message>
     <message>
         <source>AUTO_OFF_DIALOG_TITLE</source>

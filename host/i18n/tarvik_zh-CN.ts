@@ -46,7 +46,7 @@
     <name>TapLabels</name>
     <message>
         <source>TAP_LABEL_INPUT</source>
-        <translation>输入</translation>
+        <translation>输入端</translation>
     </message>
     <message>
         <source>TAP_LABEL_REFERENCE_ABBREV</source>
@@ -70,7 +70,7 @@
     </message>
     <message>
         <source>TAP_LABEL_ENCLOSURE</source>
-        <translation>围护</translation>
+        <translation>被测空间</translation>
     </message>
     <message>
         <source>TAP_LABEL_OUTSIDE</source>
@@ -98,7 +98,7 @@
     </message>
     <message>
         <source>TAP_LABEL_FLOW_BOX</source>
-        <translation>流量箱</translation>
+        <translation>风量罩</translation>
     </message>
     <message>
         <source>TAP_LABEL_FAN_REF</source>
@@ -137,7 +137,7 @@
     </message>
     <message>
         <source>APP_LAUNCHING_SNACKBAR</source>
-        <translation>正在启动 %1...</translation>
+        <translation>正在启动 %1…</translation>
     </message>
     <message>
         <source>AUTO_OFF_DIALOG_TITLE</source>
@@ -173,11 +173,11 @@
     </message>
     <message>
         <source>NETWORK_STATUS_WIFI_BROADCASTING</source>
-        <translation>正在广播</translation>
+        <translation>热点已开启</translation>
     </message>
     <message>
         <source>NETWORK_STATUS_WIFI_BROADCASTING_ETHERNET_BRIDGE</source>
-        <translation>正在广播 - 以太网桥接</translation>
+        <translation>热点已开启 - 以太网桥接</translation>
     </message>
     <message>
         <source>NETWORK_STATUS_WIFI_JOINED_TO</source>

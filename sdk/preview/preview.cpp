@@ -12,6 +12,7 @@
 // saved data in a fresh temporary root (VELTRA_ROOTFS), the simulated device's
 // defaults, and a power-off command that does nothing.
 #include "appset.h"
+#include "language.h"
 #include "startup.h"
 
 #include <QCommandLineParser>
@@ -114,6 +115,8 @@ int main(int argc, char **argv)
     parser.addOptions({helpOption, languageOption, editionOption, screenshotOption, appsDirOption, logOption});
     parser.addPositionalArgument(QStringLiteral("library"), QStringLiteral("The app's plug-in library."));
     if (!parser.parse(arguments) || parser.isSet(helpOption) || parser.positionalArguments().size() != 1) {
+        // helpText() takes the program's name from the application object.
+        QCoreApplication usageApp(argc, argv);
         std::fprintf(parser.isSet(helpOption) ? stdout : stderr, "%s%s\n",
                      qPrintable(parser.errorText().isEmpty() ? QString() : parser.errorText() + QLatin1Char('\n')),
                      qPrintable(parser.helpText()));
@@ -122,6 +125,13 @@ int main(int argc, char **argv)
     const QString edition = parser.value(editionOption);
     if (edition != QLatin1String("device") && edition != QLatin1String("desktop")) {
         std::fprintf(stderr, "veltra-preview: --edition is device or desktop, not %s\n", qPrintable(edition));
+        return 2;
+    }
+    // The shell would quietly show en-US for any other value ("de_DE", say).
+    const QString language = parser.value(languageOption);
+    if (!Language::supportedLanguages().contains(language)) {
+        std::fprintf(stderr, "veltra-preview: --language is one of %s, not %s\n",
+                     qPrintable(Language::supportedLanguages().join(QLatin1Char(' '))), qPrintable(language));
         return 2;
     }
     const QFileInfo library(parser.positionalArguments().constFirst());

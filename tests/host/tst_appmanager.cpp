@@ -246,6 +246,20 @@ private slots:
         QCOMPARE(QCoreApplication::translate("Dup", "DUPSECOND"), QString("second translated"));
     }
 
+    // Whichever of two libraries with one id is listed, the other app is gone
+    // from the launcher: one line names the id and both files.
+    void duplicateIdsAreLoggedWithBothFiles()
+    {
+        install({"libdup_a.so", "libDup_b.so"});
+        AppManager manager(m_apps->path(), QString());
+        const QStringList lines = veltra::test::capturedLog().filter("com.ostrelle.veltra.Dup");
+        QCOMPARE(lines.size(), 1);
+        const QString expected = QString("AppManager::discover() \"%1/libDup_b.so\" : the app com.ostrelle.veltra.Dup "
+                                         "replaces the app of the same id in %1/libdup_a.so")
+                                     .arg(m_apps->path());
+        QVERIFY2(lines.constFirst().contains(expected), qPrintable(lines.constFirst() + "\n" + expected));
+    }
+
     void filterListsOnlyItsApp()
     {
         install({"libalpha.so", "libfakelumvar.so"});

@@ -202,7 +202,7 @@ private slots:
                                << QStringList({"Gauge", "Home", "Lumvar", "Power Off", "Settings", "Updates"});
         QTest::newRow("de-DE") << QByteArray("de-DE") << QByteArray("false")
                                << QStringList({"Aktualisierungen", "Ausschalten", "Einstellungen", "Home", "Lumvar",
-                                               "Messgerät"});
+                                               "Manometer"});
         QTest::newRow("single app") << QByteArray("en-US") << QByteArray("true") << QStringList({"Lumvar"});
     }
     void stagedAppsAreListedWithTranslatedTitles()
