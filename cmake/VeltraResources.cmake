@@ -82,7 +82,8 @@ function(veltra_compile_qml_resources name qrc out_sources out_rcc_name)
         return()
     endif()
     string(APPEND compiled_body "  </qresource>\n</RCC>\n")
-    set(compiled_qrc ${dir}/${name}_compiled.qrc)
+    # Named as the whole one: the loader's initialiser is named after it.
+    set(compiled_qrc ${dir}/${name}.qrc)
     file(CONFIGURE OUTPUT ${compiled_qrc} CONTENT "${compiled_body}")
     # The loader reads that .qrc for the files' resource paths; its name for the
     # rcc output comes from the mapped file name, which need not exist.
