@@ -10,7 +10,7 @@ build="${VELTRA_ASAN_BUILD_DIR:-$top/build-asan}"
 # The packages (and build/, a no-op after scripts/test.sh).
 "$top/scripts/setup.sh"
 start=$SECONDS
-cmake -S "$top" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVELTRA_SANITIZE=ON
+cmake -S "$top" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVELTRA_SANITIZE=ON -DVELTRA_BUILD_BENCH=OFF
 cmake --build "$build" -j "$(nproc)"
 echo "test-sanitizers: the sanitizer build took $((SECONDS - start)) s"
 export QT_QPA_PLATFORM=offscreen QT_QUICK_BACKEND=software
