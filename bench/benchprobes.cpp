@@ -175,7 +175,7 @@ struct Interaction
     {
         g_stepAtNextFrame = name;
         if (name)
-            instructions::beginStep();
+            instructions::beginStep(name);
         const double start = since();
         action();
         const double frame = waitForFrameAfter(window, start);
@@ -335,7 +335,7 @@ QJsonObject censusOf(QQuickWindow *window)
     std::map<QString, int> types;
     QSet<QString> fonts;
     int texts = 0;
-    static const QRegularExpression generated(QStringLiteral("_QML(TYPE)?_\\d+$"));
+    static const QRegularExpression generated(QStringLiteral("(_QML(TYPE)?_\\d+)+$"));
     while (!pending.isEmpty()) {
         QObject *object = pending.takeLast();
         if (!object || seen.contains(object))

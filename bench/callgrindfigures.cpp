@@ -42,8 +42,7 @@ QJsonObject callgrindFigures(const QString &dir, const QString &base)
     QJsonObject phases;
     QJsonObject steps;
     double sinceStart = 0;
-    // A step zeroes the counts before its action: the phases after it no
-    // longer add up from the start.
+    // Once the steps begin, the phases no longer add up from the start.
     bool stepped = false;
     for (const auto &part : parts) {
         QFile file(dir + QLatin1Char('/') + part.second);
@@ -52,15 +51,20 @@ QJsonObject callgrindFigures(const QString &dir, const QString &base)
         const CallgrindDump dump = parseCallgrindDump(file.readAll());
         if (dump.instructions < 0)
             continue;
-        if (dump.trigger.startsWith(QLatin1String("phase:")) && !stepped) {
+        const bool before = dump.trigger.startsWith(QLatin1String("before:"));
+        const bool step = dump.trigger.startsWith(QLatin1String("step:"));
+        stepped = stepped || before || step;
+        if (!stepped) {
             sinceStart += dump.instructions;
-            phases.insert(dump.trigger.mid(6), sinceStart);
-        } else if (dump.trigger.startsWith(QLatin1String("step:"))) {
-            stepped = true;
-            const QString step = dump.trigger.mid(5);
-            QJsonArray list = steps.value(step).toArray();
+            if (dump.trigger.startsWith(QLatin1String("phase:")))
+                phases.insert(dump.trigger.mid(6), sinceStart);
+        } else if (step) {
+            // The dump before a step ends the time between two steps; the
+            // step's own dump holds the step alone.
+            const QString name = dump.trigger.mid(5);
+            QJsonArray list = steps.value(name).toArray();
             list.append(dump.instructions);
-            steps.insert(step, list);
+            steps.insert(name, list);
         }
     }
     return QJsonObject{{QStringLiteral("phases"), phases}, {QStringLiteral("steps"), steps}};

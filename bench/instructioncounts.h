@@ -12,9 +12,10 @@
 // for the GUI thread, once without for the whole process), and the probe marks
 // its points with callgrind's client requests: a dump named "phase:<name>" at
 // each point of the start (the dumps of a run add up to the instructions from
-// its start to that point), and for each step (a page change, say) the counts
-// zeroed before its action and a dump named "step:<name>" at the frame that
-// shows it. The benchmark reads the dumps afterwards (callgrindfigures.h).
+// its start to that point), and for each step (a page change, say) a dump
+// named "before:<name>" right before its action and one named "step:<name>" at
+// the frame that shows it. The benchmark reads the dumps afterwards
+// (callgrindfigures.h).
 namespace bench::instructions {
 
 // Opens the counters. Call on the GUI thread before any other thread starts:
@@ -32,8 +33,8 @@ double slowdown();
 // A point of the start: the instructions from start() to now.
 void phase(const char *name);
 
-// One step: from beginStep() to endStep(name).
-void beginStep();
+// One step: from beginStep(name) to endStep(name).
+void beginStep(const char *name);
 void endStep(const char *name);
 
 // The counts read so far, when this process reads them itself:

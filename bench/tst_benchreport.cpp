@@ -159,9 +159,10 @@ private slots:
         QTEST(dump.instructions, "instructions");
     }
 
-    // Phases add up from the start in the order of the dumps (part 10 after
-    // part 9), steps are listed one by one; the dumps of other threads, the
-    // final dump and phases after a step (whose counts were zeroed) are left out.
+    // Phases add up every dump from the start in the order of the dumps (part
+    // 10 after part 9), steps are listed one by one; the dumps before each
+    // step, the dumps of other threads, the final dump and phases once the
+    // steps have begun are left out.
     void callgrindFiguresFollowTheDumps_data()
     {
         QTest::addColumn<QVector<DumpFile>>("files");
@@ -180,10 +181,14 @@ private slots:
 
         QVector<DumpFile> threads{
             {QStringLiteral("cg.out.1-01"), QStringLiteral("Client Request: phase:eventLoop"), 100},
-            {QStringLiteral("cg.out.2-01"), QStringLiteral("Client Request: phase:firstFrame"), 40},
-            {QStringLiteral("cg.out.3-01"), QStringLiteral("Client Request: phase:allLoaded"), 60},
+            {QStringLiteral("cg.out.2-01"), QStringLiteral("Client Request: some other dump"), 15},
+            {QStringLiteral("cg.out.4-01"), QStringLiteral("Client Request: phase:firstFrame"), 25},
+            {QStringLiteral("cg.out.5-01"), QStringLiteral("Client Request: phase:allLoaded"), 60},
+            {QStringLiteral("cg.out.10-01"), QStringLiteral("Client Request: before:tilePick"), 3000},
             {QStringLiteral("cg.out.11-01"), QStringLiteral("Client Request: step:tilePick"), 7},
-            {QStringLiteral("cg.out.12-01"), QStringLiteral("Client Request: step:goBack"), 5},
+            {QStringLiteral("cg.out.12-01"), QStringLiteral("Client Request: before:goBack"), 4000},
+            {QStringLiteral("cg.out.13-01"), QStringLiteral("Client Request: step:goBack"), 5},
+            {QStringLiteral("cg.out.14-01"), QStringLiteral("Client Request: phase:late"), 50},
             {QStringLiteral("cg.out.2-02"), QStringLiteral("Client Request: phase:firstFrame"), 900},
             {QStringLiteral("cg.out-01"), QStringLiteral("Program termination"), 3},
             {QStringLiteral("cg.out-02"), QStringLiteral("Program termination"), 18000},
