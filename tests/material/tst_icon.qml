@@ -31,6 +31,10 @@ Item {
         }
     }
 
+    function init() {
+        canvas.visible = true;
+    }
+
     function createIcon(properties) {
         var icon = createTemporaryObject(iconComponent, canvas, properties);
         verify(icon);
@@ -145,6 +149,43 @@ Item {
         tryCompare(probe, "ready", true);
         verify(probe.count(blue) > 200, "own colours when colorize is off");
         compare(inkedPixels(plain), 0);
+    }
+
+    // The child of `icon` that draws its picture: the tinted one has `ready`,
+    // the plain one a `status`.
+    function pictureOf(icon, tinted) {
+        for (var i = 0; i < icon.children.length; ++i) {
+            var child = icon.children[i];
+            if (tinted ? child.ready !== undefined : child.status !== undefined && child.sourceSize !== undefined)
+                return child;
+        }
+        return null;
+    }
+
+    function test_picturesStayLoadedWhileHidden_data() {
+        return [
+            { tag: "tinted", colorize: true },
+            { tag: "own colours", colorize: false }
+        ];
+    }
+
+    // A page hidden and shown again (Go Back, a return to an app) keeps its
+    // pictures instead of decoding them again.
+    function test_picturesStayLoadedWhileHidden(data) {
+        var icon = createIcon({ "source": Qt.resolvedUrl("data/triangle.svg"), "colorize": data.colorize });
+        var picture = pictureOf(icon, data.colorize);
+        verify(picture);
+        if (data.colorize)
+            tryCompare(picture, "ready", true);
+        else
+            tryCompare(picture, "status", Image.Ready);
+        canvas.visible = false;
+        compare(String(picture.source), String(Qt.resolvedUrl("data/triangle.svg")));
+        if (data.colorize)
+            compare(picture.ready, true);
+        canvas.visible = true;
+        if (data.colorize)
+            verify(inkedPixels(icon) > 200, "drawn again once shown");
     }
 }
 }

@@ -87,11 +87,15 @@ Item {
         }
     }
 
+    // The pictures' sources follow what the icon is, not whether it is shown:
+    // `visible` read in a binding is the item's visibility on the screen, and
+    // a page hidden and shown again (Go Back, a return to an app) would have
+    // decoded its pictures again.
     Image {
         id: plainImage
         anchors.fill: parent
         visible: icon.__resolved.kind === "image" && !icon.colorize
-        source: visible ? icon.__resolved.url : ""
+        source: icon.__resolved.kind === "image" && !icon.colorize ? icon.__resolved.url : ""
         sourceSize.width: width
         sourceSize.height: height
         fillMode: Image.PreserveAspectFit
@@ -102,7 +106,7 @@ Item {
         id: tintedImage
         anchors.fill: parent
         visible: icon.__resolved.kind === "image" && icon.colorize
-        source: visible ? icon.__resolved.url : ""
+        source: icon.__resolved.kind === "image" && icon.colorize ? icon.__resolved.url : ""
         color: icon.color
     }
 }
