@@ -87,26 +87,14 @@ Item {
         }
     }
 
-    // The pictures' sources follow what the icon is, not whether it is shown:
-    // `visible` read in a binding is the item's visibility on the screen, and
-    // a page hidden and shown again (Go Back, a return to an app) would have
-    // decoded its pictures again.
-    Image {
-        id: plainImage
-        anchors.fill: parent
-        visible: icon.__resolved.kind === "image" && !icon.colorize
-        source: icon.__resolved.kind === "image" && !icon.colorize ? icon.__resolved.url : ""
-        sourceSize.width: width
-        sourceSize.height: height
-        fillMode: Image.PreserveAspectFit
-        smooth: true
-    }
-
+    // A picture, tinted in `color` or (colorize off) in its own colours. It
+    // is read once shown and kept while hidden.
     TintedImage {
-        id: tintedImage
+        id: picture
         anchors.fill: parent
-        visible: icon.__resolved.kind === "image" && icon.colorize
-        source: icon.__resolved.kind === "image" && icon.colorize ? icon.__resolved.url : ""
+        visible: icon.__resolved.kind === "image"
+        source: icon.__resolved.kind === "image" ? icon.__resolved.url : ""
         color: icon.color
+        tint: icon.colorize
     }
 }
