@@ -7,11 +7,17 @@
 
 set(VELTRA_MATERIAL_IMPORT_PREFIX "/qt-project.org/imports")
 
-# veltra_material_add_resource(<alias> <file>)
-# Adds <file> to the resources as qrc:${VELTRA_MATERIAL_IMPORT_PREFIX}/<alias>.
+# veltra_material_add_resource(<alias> <file> [UNCOMPRESSED])
+# Adds <file> to the resources as qrc:${VELTRA_MATERIAL_IMPORT_PREFIX}/<alias>;
+# UNCOMPRESSED stores it as it is, for files read in place (the icon fonts).
 function(veltra_material_add_resource alias file)
+    cmake_parse_arguments(R "UNCOMPRESSED" "" "" ${ARGN})
     get_filename_component(abs "${file}" ABSOLUTE)
-    set_property(GLOBAL APPEND PROPERTY VELTRA_MATERIAL_QRC_ENTRIES "<file alias=\"${alias}\">${abs}</file>")
+    set(attributes "")
+    if(R_UNCOMPRESSED)
+        set(attributes " compression-algorithm=\"none\"")
+    endif()
+    set_property(GLOBAL APPEND PROPERTY VELTRA_MATERIAL_QRC_ENTRIES "<file alias=\"${alias}\"${attributes}>${abs}</file>")
     set_property(GLOBAL APPEND PROPERTY VELTRA_MATERIAL_QRC_DEPENDS "${abs}")
 endfunction()
 

@@ -10,7 +10,7 @@
 // it refers to, out of any static archive the library ended up in.
 #include "iconcodepoints.h"
 #include "shadowlayers.h"
-#include "tintedimage.h"
+#include "iconpicture.h"
 
 #include <QCoreApplication>
 #include <QQmlEngine>
@@ -21,7 +21,7 @@ namespace {
 
 void registerMaterialTypes()
 {
-    qmlRegisterType<veltra::material::TintedImage>("Material.Private", 0, 1, "TintedImage");
+    qmlRegisterType<veltra::material::IconPicture>("Material.Private", 0, 1, "IconPicture");
     qmlRegisterType<veltra::material::ShadowLayers>("Material.Private", 0, 1, "ShadowLayers");
     qmlRegisterSingletonType<veltra::material::IconCodepoints>(
         "Material.Private", 0, 1, "IconCodepoints",

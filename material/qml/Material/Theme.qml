@@ -55,23 +55,25 @@ QtObject {
 
     property QtObject __appTheme: null
     readonly property AppTheme __defaults: AppTheme {}
-    // The text faces most screens use load with the theme; the other faces and
-    // the icon fonts load when something first asks for them (__requireFace(),
-    // __iconFamily()), so a screen does not pay for fonts it does not show.
+    // The text faces most screens use load with the theme; the other faces
+    // load when something first asks for them (__requireFace()), so a screen
+    // does not pay for fonts it does not show.
     readonly property FontLoader __robotoRegular: FontLoader { source: "fonts/Roboto-Regular.ttf" }
     readonly property FontLoader __robotoMedium: FontLoader { source: "fonts/Roboto-Medium.ttf" }
     readonly property FontLoader __robotoLight: FontLoader { source: theme.__wantLight ? "fonts/Roboto-Light.ttf" : "" }
     readonly property FontLoader __robotoBold: FontLoader { source: theme.__wantBold ? "fonts/Roboto-Bold.ttf" : "" }
     readonly property FontLoader __robotoItalic: FontLoader { source: theme.__wantItalic ? "fonts/Roboto-Italic.ttf" : "" }
-    readonly property FontLoader __materialIcons: FontLoader { source: theme.__wantMaterialIcons ? "fonts/MaterialIcons-Regular.ttf" : "" }
-    readonly property FontLoader __fontAwesome: FontLoader { source: theme.__wantFontAwesome ? "fonts/FontAwesome.ttf" : "" }
-    readonly property FontLoader __materialDesignIcons: FontLoader { source: theme.__wantMaterialDesignIcons ? "fonts/MaterialDesignIcons.ttf" : "" }
     property bool __wantLight: false
     property bool __wantBold: false
     property bool __wantItalic: false
-    property bool __wantMaterialIcons: false
-    property bool __wantFontAwesome: false
-    property bool __wantMaterialDesignIcons: false
+    // The icon fonts, by the names Icon gives them: each font's family and
+    // file. Icons draw their glyphs from the file itself (IconPicture); the
+    // icon fonts never enter the font database.
+    readonly property var __iconFonts: ({
+        "material": { "family": "Material Icons", "url": Qt.resolvedUrl("fonts/MaterialIcons-Regular.ttf") },
+        "awesome": { "family": "FontAwesome", "url": Qt.resolvedUrl("fonts/FontAwesome.ttf") },
+        "materialDesign": { "family": "Material Design Icons", "url": Qt.resolvedUrl("fonts/MaterialDesignIcons.ttf") }
+    })
 
     // Loads the Roboto face for text of `weight` (Font.Light ...) and `italic`
     // if it is not loaded yet.
@@ -82,23 +84,6 @@ QtObject {
             __wantBold = true;
         if (italic)
             __wantItalic = true;
-    }
-
-    // Loads an icon font ("material", "awesome" or "materialDesign") if it is
-    // not loaded yet, and returns its family. Icon calls it from a binding: it
-    // writes its flag without reading it (writing the same value notifies
-    // nothing), so the binding does not depend on what it writes.
-    function __iconFamily(font) {
-        if (font === "awesome") {
-            __wantFontAwesome = true;
-            return __fontAwesome.name;
-        }
-        if (font === "materialDesign") {
-            __wantMaterialDesignIcons = true;
-            return __materialDesignIcons.name;
-        }
-        __wantMaterialIcons = true;
-        return __materialIcons.name;
     }
 
     // True when light text reads better than dark text on `background`.
