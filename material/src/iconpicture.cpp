@@ -59,7 +59,7 @@ QRawFont rawFont(const QString &file, qreal pixelSize)
             if (in.open(QIODevice::ReadOnly))
                 data = in.readAll();
         }
-        font.loadFromData(data, pixelSize, QFont::PreferDefaultHinting);
+        font.loadFromData(data, pixelSize, QFont::PreferVerticalHinting);
         fonts.insert(file, font);
     }
     if (font.isValid() && !qFuzzyCompare(font.pixelSize(), pixelSize))
