@@ -109,13 +109,19 @@ VeltraApp {
             flickableItem: appGrid
         }
 
-        Label {
+        // Made only while there is no app to offer: a text loads its font
+        // as soon as it is made, shown or not.
+        Loader {
             objectName: "noAppsLabel"
             anchors.centerIn: parent
             visible: appGrid.count === 0
-            style: "subheading"
-            color: Theme.light.subTextColor
-            text: qsTr("HOME_NO_APPS")
+            active: visible
+
+            sourceComponent: Label {
+                style: "subheading"
+                color: Theme.light.subTextColor
+                text: qsTr("HOME_NO_APPS")
+            }
         }
     }
 }
