@@ -114,7 +114,9 @@ VeltraApp {
         Loader {
             objectName: "noAppsLabel"
             anchors.centerIn: parent
-            visible: appGrid.count === 0
+            // From the records, not the grid's count, which is 0 until the
+            // grid is complete.
+            visible: homeApp.apps.length === 0
             active: visible
 
             sourceComponent: Label {
