@@ -15,3 +15,14 @@ set(VELTRA_INSTALL_BIN opt/tarvik/bin)
 set(VELTRA_INSTALL_LIB opt/tarvik/lib)
 set(VELTRA_INSTALL_APPS opt/veltra/apps)
 set(VELTRA_INSTALL_ICONS opt/veltra/icons)
+
+# Where veltra_add_app() writes app libraries unless told otherwise.
+set(VELTRA_APPS_OUTPUT_DIR ${VELTRA_STAGE_APPS})
+
+# The SDK for app teams, installed beside the device's tree (component "sdk"):
+# tools, the frame, the CMake package, the QML modules for tools, the docs.
+set(VELTRA_SDK_BIN bin)
+set(VELTRA_SDK_INCLUDE include/veltra)
+set(VELTRA_SDK_CMAKE lib/cmake/Veltra)
+set(VELTRA_SDK_QML lib/veltra/qml)
+set(VELTRA_SDK_DOC share/doc/veltra)

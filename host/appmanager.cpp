@@ -6,6 +6,7 @@
 #include "language.h"
 #include "qmlsetup.h"
 #include "reminder.h"
+#include "resourceclaims.h"
 #include "rootfs.h"
 #include "zelqtutils.h"
 
@@ -13,6 +14,7 @@
 #include <QDebug>
 #include <QDir>
 #include <QFileInfo>
+#include <QJsonArray>
 #include <QPluginLoader>
 
 
@@ -34,13 +36,19 @@ const BuiltInTitle kBuiltInTitles[] = {
 };
 
 const QString kTranslationDir = QStringLiteral(":/i18n");
+// The list of an app's resource files that the build adds to its record.
+const QString kResourceFilesKey = QStringLiteral("resourceFiles");
+// The context of an app's own translation of its title; the message id is the app's id.
+const char *const kTitleContext = "AppTitle";
 
 } // namespace
 
-AppManager::AppManager(const QString &appsDir, const QString &appFilter, QObject *parent)
+AppManager::AppManager(const QString &appsDir, const QString &appFilter, QObject *parent,
+                       const QString &excludedAppShown)
     : QObject(parent)
     , appsDir(appsDir)
     , appFilter(appFilter)
+    , excludedAppShown(excludedAppShown)
     , badgeStore(new BadgeStore(veltra::rootfs(QStringLiteral("/opt/save_data/badges.conf")), this))
 {
     connect(badgeStore, &BadgeStore::changed, this, &AppManager::badgesTextChanged);
@@ -56,6 +64,8 @@ void AppManager::discover()
     // The host's own texts, the built-in titles among them. Lives until the process ends.
     ZELQtUtils::setLanguage(language, kTranslationDir, QStringLiteral("tarvik"), &sharedTranslator,
                             new QTranslator);
+    // What is registered before the first app loads is the shell's.
+    ResourceClaims::claimRegistered();
 
     const QDir dir(appsDir);
     const QFileInfoList files = dir.entryInfoList(QDir::Files);
@@ -68,7 +78,33 @@ bool AppManager::acceptPlugin(const QString &filePath)
     // The loader stays loaded with its root object for the life of the process,
     // whether the app is accepted or not.
     auto *loader = new QPluginLoader(filePath);
+    // Read from the file, before the library is loaded and its resources registered.
+    const QJsonObject declared = loader->metaData().value(QStringLiteral("MetaData")).toObject();
+    const QString declaredId = declared.value(QStringLiteral("id")).toString();
+    const QJsonValue listed = declared.value(kResourceFilesKey);
+    QStringList files;
+    for (const QJsonValue &file : listed.toArray())
+        files.append(file.toString());
+    // A library loaded already (another run in this process) registers nothing new.
+    const bool loadedBefore = loader->isLoaded();
+    if (listed.isArray() && !loadedBefore) {
+        ResourceClaims::Owner owner;
+        const QString taken = ResourceClaims::firstTaken(files, declaredId, &owner);
+        if (!taken.isEmpty()) {
+            qDebug() << "AppManager::discover() skipped" << filePath << ":"
+                     << qPrintable(QStringLiteral("the app %1 has the resource file %2 of %3, which stays; "
+                                                  "loading this app would break one of the two")
+                                       .arg(declaredId.isEmpty() ? QStringLiteral("(no id)") : declaredId, taken,
+                                            owner.describe()));
+            delete loader;
+            return false;
+        }
+    }
     QObject *root = loader->instance();
+    if (loader->isLoaded() && !loadedBefore) {
+        const ResourceClaims::Owner owner{declaredId, filePath};
+        ResourceClaims::claim(listed.isArray() ? files : ResourceClaims::unclaimedRegistered(), owner);
+    }
     if (!root) {
         qDebug() << "AppManager::discover() skipped" << filePath << ":" << loader->errorString();
         return false;
@@ -80,13 +116,15 @@ bool AppManager::acceptPlugin(const QString &filePath)
     }
     const QJsonValue metaData = loader->metaData().value(QStringLiteral("MetaData"));
     const AppRecord::Check verdict = AppRecord::check(metaData);
-    if (verdict.verdict == AppRecord::Verdict::Excluded)
+    if (verdict.verdict == AppRecord::Verdict::Excluded && metaData.toObject().value(QStringLiteral("id")).toString()
+                                                               != excludedAppShown)
         return false;
     if (verdict.verdict == AppRecord::Verdict::Refused) {
         qDebug() << "AppManager::discover() skipped" << filePath << ":" << qPrintable(verdict.problem);
         return false;
     }
     QJsonObject record = metaData.toObject();
+    record.remove(kResourceFilesKey);
     const QJsonValue id = record.value(QStringLiteral("id"));
     const QString appId = id.toString();
     const QString name = record.value(QStringLiteral("name")).toString();
@@ -95,21 +133,34 @@ bool AppManager::acceptPlugin(const QString &filePath)
 
     app->registerTypes(nullptr);
 
-    record.insert(QStringLiteral("title"), builtInTitle(name, record.value(QStringLiteral("title")).toString()));
-    appMetadata.insert(appId, record);
     // The app's own texts. Lives until the process ends.
-    ZELQtUtils::setLanguage(Language::instance().language(), kTranslationDir, name, &sharedTranslator,
-                            new QTranslator);
+    auto *own = new QTranslator;
+    const bool translated = ZELQtUtils::setLanguage(Language::instance().language(), kTranslationDir, name,
+                                                    &sharedTranslator, own);
+    record.insert(QStringLiteral("title"), appTitle(name, appId, record.value(QStringLiteral("title")).toString(),
+                                                    translated ? own : nullptr));
+    // One entry per id: the later file is listed, and the earlier app is gone
+    // from the launcher, which the log must say.
+    const QString earlierFile = appFiles.value(appId);
+    if (!earlierFile.isEmpty()) {
+        qDebug() << "AppManager::discover()" << filePath << ":"
+                 << qPrintable(QStringLiteral("the app %1 replaces the app of the same id in %2").arg(appId, earlierFile));
+    }
+    appMetadata.insert(appId, record);
+    appFiles.insert(appId, filePath);
     return true;
 }
 
-QString AppManager::builtInTitle(const QString &name, const QString &title)
+QString AppManager::appTitle(const QString &name, const QString &appId, const QString &title,
+                             const QTranslator *own)
 {
     for (const BuiltInTitle &builtIn : kBuiltInTitles) {
         if (name == QLatin1String(builtIn.name))
             return QCoreApplication::translate("AppManager", builtIn.messageId);
     }
-    return title;
+    // Only the app's own catalogue: another app's could carry the same id.
+    const QString translatedTitle = own ? own->translate(kTitleContext, appId.toUtf8().constData()) : QString();
+    return translatedTitle.isEmpty() ? title : translatedTitle;
 }
 
 QVariant AppManager::appMetadataList() const

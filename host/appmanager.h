@@ -20,7 +20,10 @@ class AppManager : public QObject
     Q_PROPERTY(QVariant appMetadataList READ appMetadataList NOTIFY appMetadataListChanged)
     Q_PROPERTY(QVariant badgesText READ badgesText NOTIFY badgesTextChanged)
 public:
-    AppManager(const QString &appsDir, const QString &appFilter, QObject *parent = nullptr);
+    // `excludedAppShown`: the id of an app the shell never lists (the capture
+    // list) that is listed all the same, for a preview of it.
+    AppManager(const QString &appsDir, const QString &appFilter, QObject *parent = nullptr,
+               const QString &excludedAppShown = QString());
     ~AppManager() override;
 
     static constexpr const char *kAppInterfaceId = "com.ostrelle.veltra.AppInterface";
@@ -41,11 +44,17 @@ signals:
 private:
     void discover();
     bool acceptPlugin(const QString &filePath);
-    static QString builtInTitle(const QString &name, const QString &title);
+    // A built-in app's title from the host's catalogue; another app's from its
+    // own (context "AppTitle", message id its id), else as its record says.
+    static QString appTitle(const QString &name, const QString &appId, const QString &title,
+                            const QTranslator *own);
 
     QString appsDir;
     QString appFilter;
+    QString excludedAppShown;
     QHash<QString, QJsonObject> appMetadata;
+    // The library file each listed app came from, by id.
+    QHash<QString, QString> appFiles;
     QTranslator sharedTranslator;
     BadgeStore *badgeStore;
 };

@@ -15,6 +15,7 @@ static void initHostResources()
 {
     // Q_INIT_RESOURCE must be used outside any namespace.
     Q_INIT_RESOURCE(host_qml);
+    Q_INIT_RESOURCE(host_veltra_module);
     Q_INIT_RESOURCE(tarvik_i18n);
 }
 

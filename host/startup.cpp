@@ -55,7 +55,8 @@ int run(int &argc, char **argv, const StartupOptions &options)
     // 11. Single-app mode lists the start-up app alone.
     const QString appFilter = GlobalConfig::appFilter(config);
     // 12. The app manager.
-    auto appManager = std::make_unique<AppManager>(GlobalConfig::appsDirPath(config.appsDir), appFilter);
+    auto appManager = std::make_unique<AppManager>(GlobalConfig::appsDirPath(config.appsDir), appFilter, nullptr,
+                                                   options.excludedAppShown);
     // 13. Icon directory.
     const QString iconDir = GlobalConfig::iconDirUrl(
         options.programDir.isEmpty() ? QCoreApplication::applicationDirPath() : options.programDir);

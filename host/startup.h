@@ -39,6 +39,8 @@ struct StartupOptions
     QString startupSound = QStringLiteral("/opt/sounds/startup.wav");
     // The directory the icon URL is built from; empty: the program's own.
     QString programDir;
+    // An app the shell never lists (the capture list) listed all the same: a preview of it.
+    QString excludedAppShown;
     // Called once, right before the event loop runs.
     std::function<void(StartupContext &)> beforeEventLoop;
 };

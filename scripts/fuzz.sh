@@ -50,20 +50,8 @@ done
 # The packages the fuzz build needs (also in scripts/debian-packages.txt, so
 # scripts/setup.sh has them in place already).
 needed=(clang libclang-rt-14-dev cmake ninja-build qtbase5-dev)
-missing=()
-for p in "${needed[@]}"; do
-    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
-done
-if [ ${#missing[@]} -gt 0 ]; then
-    echo "fuzz: installing ${missing[*]}"
-    if [ "$(id -u)" -ne 0 ]; then
-        echo "fuzz: run as root (or install these packages first): ${missing[*]}" >&2
-        exit 1
-    fi
-    export DEBIAN_FRONTEND=noninteractive
-    apt-get update -qq
-    apt-get install -y -qq "${missing[@]}"
-fi
+. "$top/scripts/packages.sh"
+ensure_packages fuzz "${needed[@]}"
 
 start=$SECONDS
 cmake -S "$top/tests/fuzz" -B "$build" -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null

@@ -6,20 +6,8 @@ set -euo pipefail
 top=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 
 mapfile -t packages < <(grep -v -E '^\s*(#|$)' "$top/scripts/debian-packages.txt")
-missing=()
-for p in "${packages[@]}"; do
-    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
-done
-if [ ${#missing[@]} -gt 0 ]; then
-    echo "setup: installing ${missing[*]}"
-    if [ "$(id -u)" -ne 0 ]; then
-        echo "setup: run as root (or install these packages first): ${missing[*]}" >&2
-        exit 1
-    fi
-    export DEBIAN_FRONTEND=noninteractive
-    apt-get update -qq
-    apt-get install -y -qq "${missing[@]}"
-fi
+. "$top/scripts/packages.sh"
+ensure_packages setup "${packages[@]}"
 
 cmake -S "$top" -B "$top/build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build "$top/build" -j "$(nproc)"

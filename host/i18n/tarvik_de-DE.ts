@@ -5,7 +5,7 @@
     <name>AppManager</name>
     <message>
         <source>GAUGE_APP_TITLE</source>
-        <translation>Messgerät</translation>
+        <translation>Manometer</translation>
     </message>
     <message>
         <source>UPDATES_APP_TITLE</source>
@@ -66,11 +66,11 @@
     </message>
     <message>
         <source>TAP_LABEL_DUCT</source>
-        <translation>Kanal</translation>
+        <translation>Luftkanal</translation>
     </message>
     <message>
         <source>TAP_LABEL_ENCLOSURE</source>
-        <translation>Gehäuse</translation>
+        <translation>Prüfraum</translation>
     </message>
     <message>
         <source>TAP_LABEL_OUTSIDE</source>
@@ -78,31 +78,31 @@
     </message>
     <message>
         <source>TAP_LABEL_T4_FAN</source>
-        <translation>T4 Gebläse</translation>
+        <translation>T4-Gebläse</translation>
     </message>
     <message>
         <source>TAP_LABEL_T3_FAN</source>
-        <translation>T3 Gebläse</translation>
+        <translation>T3-Gebläse</translation>
     </message>
     <message>
         <source>TAP_LABEL_T3_220_FAN</source>
-        <translation>T3 220 Gebläse</translation>
+        <translation>T3-220-Gebläse</translation>
     </message>
     <message>
         <source>TAP_LABEL_WX_FAN</source>
-        <translation>WX Gebläse</translation>
+        <translation>WX-Gebläse</translation>
     </message>
     <message>
         <source>TAP_LABEL_NSM_RED</source>
-        <translation>NSM Rot</translation>
+        <translation>NSM rot</translation>
     </message>
     <message>
         <source>TAP_LABEL_FLOW_BOX</source>
-        <translation>Messbox</translation>
+        <translation>Messhaube</translation>
     </message>
     <message>
         <source>TAP_LABEL_FAN_REF</source>
-        <translation>Gebl. Ref</translation>
+        <translation>Gebläse-Ref</translation>
     </message>
     <message>
         <source>TAP_LABEL_ROUND_TRANS</source>
@@ -110,22 +110,34 @@
     </message>
     <message>
         <source>TAP_LABEL_NSM_BLUE</source>
-        <translation>NSM Blau</translation>
+        <translation>NSM blau</translation>
     </message>
     <message>
         <source>TAP_LABEL_PA_RED</source>
-        <translation>PA Rot</translation>
+        <translation>PA rot</translation>
     </message>
     <message>
         <source>TAP_LABEL_PA_GREEN</source>
-        <translation>PA Grün</translation>
+        <translation>PA grün</translation>
     </message>
 </context>
 <context>
     <name>VeltraRootApp</name>
     <message>
+        <source>APP_ERROR_NO_QML</source>
+        <translation>Der Eintrag der App nennt keine QML-Hauptdatei.</translation>
+    </message>
+    <message>
+        <source>APP_ERROR_NOT_AN_APP</source>
+        <translation>Das Wurzelelement von %1 ist keine VeltraApp.</translation>
+    </message>
+    <message>
+        <source>APP_ERROR_NOT_CREATED</source>
+        <translation>%1 konnte nicht erstellt werden; das Protokoll nennt den Grund.</translation>
+    </message>
+    <message>
         <source>APP_LAUNCHING_SNACKBAR</source>
-        <translation>%1 wird gestartet...</translation>
+        <translation>%1 wird gestartet…</translation>
     </message>
     <message>
         <source>AUTO_OFF_DIALOG_TITLE</source>
@@ -145,7 +157,7 @@
     </message>
     <message>
         <source>BATTERY_STATUS_REMAINING_PERCENTAGE</source>
-        <translation>%1 % verbleibend</translation>
+        <translation>%1 % verbleibend</translation>
     </message>
     <message>
         <source>BATTERY_STATUS_REMAINING_VOLTAGE</source>
@@ -209,6 +221,17 @@
     <message>
         <source>DIALOG_NEG_BTN_DEFAULT</source>
         <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>VeltraAppErrorPage</name>
+    <message>
+        <source>APP_ERROR_PAGE_HEADING</source>
+        <translation>Diese App konnte nicht gestartet werden.</translation>
+    </message>
+    <message>
+        <source>APP_ERROR_PAGE_HOME</source>
+        <translation>Startseite</translation>
     </message>
 </context>
 </TS>

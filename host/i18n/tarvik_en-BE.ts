@@ -124,8 +124,20 @@
 <context>
     <name>VeltraRootApp</name>
     <message>
+        <source>APP_ERROR_NO_QML</source>
+        <translation>The app&apos;s record names no main QML file.</translation>
+    </message>
+    <message>
+        <source>APP_ERROR_NOT_AN_APP</source>
+        <translation>The root of %1 is not a VeltraApp.</translation>
+    </message>
+    <message>
+        <source>APP_ERROR_NOT_CREATED</source>
+        <translation>%1 could not be created; the log says why.</translation>
+    </message>
+    <message>
         <source>APP_LAUNCHING_SNACKBAR</source>
-        <translation>Launching %1...</translation>
+        <translation>Launching %1…</translation>
     </message>
     <message>
         <source>AUTO_OFF_DIALOG_TITLE</source>
@@ -209,6 +221,17 @@
     <message>
         <source>DIALOG_NEG_BTN_DEFAULT</source>
         <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>VeltraAppErrorPage</name>
+    <message>
+        <source>APP_ERROR_PAGE_HEADING</source>
+        <translation>This app could not be started.</translation>
+    </message>
+    <message>
+        <source>APP_ERROR_PAGE_HOME</source>
+        <translation>Home</translation>
     </message>
 </context>
 </TS>

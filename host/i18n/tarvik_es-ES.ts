@@ -94,38 +94,50 @@
     </message>
     <message>
         <source>TAP_LABEL_NSM_RED</source>
-        <translation>NSM Rojo</translation>
+        <translation>NSM rojo</translation>
     </message>
     <message>
         <source>TAP_LABEL_FLOW_BOX</source>
-        <translation>Caja flujo</translation>
+        <translation>Caja de flujo</translation>
     </message>
     <message>
         <source>TAP_LABEL_FAN_REF</source>
-        <translation>Ref vent.</translation>
+        <translation>Ref. vent.</translation>
     </message>
     <message>
         <source>TAP_LABEL_ROUND_TRANS</source>
-        <translation>Trans. red.</translation>
+        <translation>Trans. circ.</translation>
     </message>
     <message>
         <source>TAP_LABEL_NSM_BLUE</source>
-        <translation>NSM Azul</translation>
+        <translation>NSM azul</translation>
     </message>
     <message>
         <source>TAP_LABEL_PA_RED</source>
-        <translation>PA Rojo</translation>
+        <translation>PA rojo</translation>
     </message>
     <message>
         <source>TAP_LABEL_PA_GREEN</source>
-        <translation>PA Verde</translation>
+        <translation>PA verde</translation>
     </message>
 </context>
 <context>
     <name>VeltraRootApp</name>
     <message>
+        <source>APP_ERROR_NO_QML</source>
+        <translation>El registro de la aplicación no indica ningún archivo QML principal.</translation>
+    </message>
+    <message>
+        <source>APP_ERROR_NOT_AN_APP</source>
+        <translation>La raíz de %1 no es una VeltraApp.</translation>
+    </message>
+    <message>
+        <source>APP_ERROR_NOT_CREATED</source>
+        <translation>No se ha podido crear %1; el registro indica el motivo.</translation>
+    </message>
+    <message>
         <source>APP_LAUNCHING_SNACKBAR</source>
-        <translation>Iniciando %1...</translation>
+        <translation>Iniciando %1…</translation>
     </message>
     <message>
         <source>AUTO_OFF_DIALOG_TITLE</source>
@@ -145,7 +157,7 @@
     </message>
     <message>
         <source>BATTERY_STATUS_REMAINING_PERCENTAGE</source>
-        <translation>%1 % restante</translation>
+        <translation>%1 % restante</translation>
     </message>
     <message>
         <source>BATTERY_STATUS_REMAINING_VOLTAGE</source>
@@ -209,6 +221,17 @@
     <message>
         <source>DIALOG_NEG_BTN_DEFAULT</source>
         <translation>Cancelar</translation>
+    </message>
+</context>
+<context>
+    <name>VeltraAppErrorPage</name>
+    <message>
+        <source>APP_ERROR_PAGE_HEADING</source>
+        <translation>No se ha podido iniciar esta aplicación.</translation>
+    </message>
+    <message>
+        <source>APP_ERROR_PAGE_HOME</source>
+        <translation>Inicio</translation>
     </message>
 </context>
 </TS>

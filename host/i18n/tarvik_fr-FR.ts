@@ -94,38 +94,50 @@
     </message>
     <message>
         <source>TAP_LABEL_NSM_RED</source>
-        <translation>NSM Rouge</translation>
+        <translation>NSM rouge</translation>
     </message>
     <message>
         <source>TAP_LABEL_FLOW_BOX</source>
-        <translation>Boîte débit</translation>
+        <translation>Boîte de débit</translation>
     </message>
     <message>
         <source>TAP_LABEL_FAN_REF</source>
-        <translation>Réf vent.</translation>
+        <translation>Réf. vent.</translation>
     </message>
     <message>
         <source>TAP_LABEL_ROUND_TRANS</source>
-        <translation>Trans. rde</translation>
+        <translation>Trans. ronde</translation>
     </message>
     <message>
         <source>TAP_LABEL_NSM_BLUE</source>
-        <translation>NSM Bleu</translation>
+        <translation>NSM bleu</translation>
     </message>
     <message>
         <source>TAP_LABEL_PA_RED</source>
-        <translation>PA Rouge</translation>
+        <translation>PA rouge</translation>
     </message>
     <message>
         <source>TAP_LABEL_PA_GREEN</source>
-        <translation>PA Vert</translation>
+        <translation>PA vert</translation>
     </message>
 </context>
 <context>
     <name>VeltraRootApp</name>
     <message>
+        <source>APP_ERROR_NO_QML</source>
+        <translation>La fiche de l’application n’indique aucun fichier QML principal.</translation>
+    </message>
+    <message>
+        <source>APP_ERROR_NOT_AN_APP</source>
+        <translation>La racine de %1 n’est pas une VeltraApp.</translation>
+    </message>
+    <message>
+        <source>APP_ERROR_NOT_CREATED</source>
+        <translation>%1 n’a pas pu être créé ; le journal en donne la raison.</translation>
+    </message>
+    <message>
         <source>APP_LAUNCHING_SNACKBAR</source>
-        <translation>Lancement de %1...</translation>
+        <translation>Lancement de %1…</translation>
     </message>
     <message>
         <source>AUTO_OFF_DIALOG_TITLE</source>
@@ -133,7 +145,7 @@
     </message>
     <message>
         <source>AUTO_OFF_DIALOG_MSG</source>
-        <translation>L'appareil s'éteindra automatiquement dans moins de 60 secondes. Touchez l'écran n'importe où pour empêcher l'arrêt.</translation>
+        <translation>L’appareil s’éteindra automatiquement dans moins de 60 secondes. Touchez l’écran n’importe où pour empêcher l’arrêt.</translation>
     </message>
     <message>
         <source>VELTRA_CONNECT_FEATURE_NOT_SUPPORTED_SNACKBAR</source>
@@ -145,7 +157,7 @@
     </message>
     <message>
         <source>BATTERY_STATUS_REMAINING_PERCENTAGE</source>
-        <translation>%1 % restant</translation>
+        <translation>%1 % restant</translation>
     </message>
     <message>
         <source>BATTERY_STATUS_REMAINING_VOLTAGE</source>
@@ -197,7 +209,7 @@
     </message>
     <message>
         <source>STATUS_CENTER_LAST_CALIBRATED_DATE</source>
-        <translation>Dernier étalonnage : %1</translation>
+        <translation>Dernier étalonnage : %1</translation>
     </message>
 </context>
 <context>
@@ -209,6 +221,17 @@
     <message>
         <source>DIALOG_NEG_BTN_DEFAULT</source>
         <translation>Annuler</translation>
+    </message>
+</context>
+<context>
+    <name>VeltraAppErrorPage</name>
+    <message>
+        <source>APP_ERROR_PAGE_HEADING</source>
+        <translation>Cette application n’a pas pu être démarrée.</translation>
+    </message>
+    <message>
+        <source>APP_ERROR_PAGE_HOME</source>
+        <translation>Accueil</translation>
     </message>
 </context>
 </TS>

@@ -94,7 +94,7 @@
     </message>
     <message>
         <source>TAP_LABEL_NSM_RED</source>
-        <translation>NSM Rosso</translation>
+        <translation>NSM rosso</translation>
     </message>
     <message>
         <source>TAP_LABEL_FLOW_BOX</source>
@@ -102,7 +102,7 @@
     </message>
     <message>
         <source>TAP_LABEL_FAN_REF</source>
-        <translation>Rif vent.</translation>
+        <translation>Rif. vent.</translation>
     </message>
     <message>
         <source>TAP_LABEL_ROUND_TRANS</source>
@@ -110,22 +110,34 @@
     </message>
     <message>
         <source>TAP_LABEL_NSM_BLUE</source>
-        <translation>NSM Blu</translation>
+        <translation>NSM blu</translation>
     </message>
     <message>
         <source>TAP_LABEL_PA_RED</source>
-        <translation>PA Rosso</translation>
+        <translation>PA rosso</translation>
     </message>
     <message>
         <source>TAP_LABEL_PA_GREEN</source>
-        <translation>PA Verde</translation>
+        <translation>PA verde</translation>
     </message>
 </context>
 <context>
     <name>VeltraRootApp</name>
     <message>
+        <source>APP_ERROR_NO_QML</source>
+        <translation>La scheda dell&apos;app non indica alcun file QML principale.</translation>
+    </message>
+    <message>
+        <source>APP_ERROR_NOT_AN_APP</source>
+        <translation>La radice di %1 non è una VeltraApp.</translation>
+    </message>
+    <message>
+        <source>APP_ERROR_NOT_CREATED</source>
+        <translation>Impossibile creare %1; il registro ne indica il motivo.</translation>
+    </message>
+    <message>
         <source>APP_LAUNCHING_SNACKBAR</source>
-        <translation>Avvio di %1...</translation>
+        <translation>Avvio di %1…</translation>
     </message>
     <message>
         <source>AUTO_OFF_DIALOG_TITLE</source>
@@ -209,6 +221,17 @@
     <message>
         <source>DIALOG_NEG_BTN_DEFAULT</source>
         <translation>Annulla</translation>
+    </message>
+</context>
+<context>
+    <name>VeltraAppErrorPage</name>
+    <message>
+        <source>APP_ERROR_PAGE_HEADING</source>
+        <translation>Non è stato possibile avviare questa app.</translation>
+    </message>
+    <message>
+        <source>APP_ERROR_PAGE_HOME</source>
+        <translation>Home</translation>
     </message>
 </context>
 </TS>

@@ -5,7 +5,7 @@
     <name>AppManager</name>
     <message>
         <source>GAUGE_APP_TITLE</source>
-        <translation>Måler</translation>
+        <translation>Manometer</translation>
     </message>
     <message>
         <source>UPDATES_APP_TITLE</source>
@@ -66,11 +66,11 @@
     </message>
     <message>
         <source>TAP_LABEL_DUCT</source>
-        <translation>Kanal</translation>
+        <translation>Luftkanal</translation>
     </message>
     <message>
         <source>TAP_LABEL_ENCLOSURE</source>
-        <translation>Innkapsling</translation>
+        <translation>Testrom</translation>
     </message>
     <message>
         <source>TAP_LABEL_OUTSIDE</source>
@@ -102,7 +102,7 @@
     </message>
     <message>
         <source>TAP_LABEL_FAN_REF</source>
-        <translation>Vifteref</translation>
+        <translation>Vifte-ref</translation>
     </message>
     <message>
         <source>TAP_LABEL_ROUND_TRANS</source>
@@ -124,8 +124,20 @@
 <context>
     <name>VeltraRootApp</name>
     <message>
+        <source>APP_ERROR_NO_QML</source>
+        <translation>Appens oppføring oppgir ingen QML-hovedfil.</translation>
+    </message>
+    <message>
+        <source>APP_ERROR_NOT_AN_APP</source>
+        <translation>Roten i %1 er ikke en VeltraApp.</translation>
+    </message>
+    <message>
+        <source>APP_ERROR_NOT_CREATED</source>
+        <translation>%1 kunne ikke opprettes; loggen sier hvorfor.</translation>
+    </message>
+    <message>
         <source>APP_LAUNCHING_SNACKBAR</source>
-        <translation>Starter %1...</translation>
+        <translation>Starter %1…</translation>
     </message>
     <message>
         <source>AUTO_OFF_DIALOG_TITLE</source>
@@ -145,7 +157,7 @@
     </message>
     <message>
         <source>BATTERY_STATUS_REMAINING_PERCENTAGE</source>
-        <translation>%1 % gjenstår</translation>
+        <translation>%1 % gjenstår</translation>
     </message>
     <message>
         <source>BATTERY_STATUS_REMAINING_VOLTAGE</source>
@@ -209,6 +221,17 @@
     <message>
         <source>DIALOG_NEG_BTN_DEFAULT</source>
         <translation>Avbryt</translation>
+    </message>
+</context>
+<context>
+    <name>VeltraAppErrorPage</name>
+    <message>
+        <source>APP_ERROR_PAGE_HEADING</source>
+        <translation>Denne appen kunne ikke startes.</translation>
+    </message>
+    <message>
+        <source>APP_ERROR_PAGE_HOME</source>
+        <translation>Hjem</translation>
     </message>
 </context>
 </TS>

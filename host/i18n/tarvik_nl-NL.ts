@@ -5,7 +5,7 @@
     <name>AppManager</name>
     <message>
         <source>GAUGE_APP_TITLE</source>
-        <translation>Meter</translation>
+        <translation>Manometer</translation>
     </message>
     <message>
         <source>UPDATES_APP_TITLE</source>
@@ -66,11 +66,11 @@
     </message>
     <message>
         <source>TAP_LABEL_DUCT</source>
-        <translation>Kanaal</translation>
+        <translation>Luchtkanaal</translation>
     </message>
     <message>
         <source>TAP_LABEL_ENCLOSURE</source>
-        <translation>Behuizing</translation>
+        <translation>Testruimte</translation>
     </message>
     <message>
         <source>TAP_LABEL_OUTSIDE</source>
@@ -78,31 +78,31 @@
     </message>
     <message>
         <source>TAP_LABEL_T4_FAN</source>
-        <translation>T4 vent.</translation>
+        <translation>T4-ventilator</translation>
     </message>
     <message>
         <source>TAP_LABEL_T3_FAN</source>
-        <translation>T3 vent.</translation>
+        <translation>T3-ventilator</translation>
     </message>
     <message>
         <source>TAP_LABEL_T3_220_FAN</source>
-        <translation>T3 220 vent.</translation>
+        <translation>T3 220-vent.</translation>
     </message>
     <message>
         <source>TAP_LABEL_WX_FAN</source>
-        <translation>WX vent.</translation>
+        <translation>WX-ventilator</translation>
     </message>
     <message>
         <source>TAP_LABEL_NSM_RED</source>
-        <translation>NSM Rood</translation>
+        <translation>NSM rood</translation>
     </message>
     <message>
         <source>TAP_LABEL_FLOW_BOX</source>
-        <translation>Meetbox</translation>
+        <translation>Debietkap</translation>
     </message>
     <message>
         <source>TAP_LABEL_FAN_REF</source>
-        <translation>Vent. ref</translation>
+        <translation>Ref. ventilator</translation>
     </message>
     <message>
         <source>TAP_LABEL_ROUND_TRANS</source>
@@ -110,22 +110,34 @@
     </message>
     <message>
         <source>TAP_LABEL_NSM_BLUE</source>
-        <translation>NSM Blauw</translation>
+        <translation>NSM blauw</translation>
     </message>
     <message>
         <source>TAP_LABEL_PA_RED</source>
-        <translation>PA Rood</translation>
+        <translation>PA rood</translation>
     </message>
     <message>
         <source>TAP_LABEL_PA_GREEN</source>
-        <translation>PA Groen</translation>
+        <translation>PA groen</translation>
     </message>
 </context>
 <context>
     <name>VeltraRootApp</name>
     <message>
+        <source>APP_ERROR_NO_QML</source>
+        <translation>Het record van de app noemt geen QML-hoofdbestand.</translation>
+    </message>
+    <message>
+        <source>APP_ERROR_NOT_AN_APP</source>
+        <translation>De hoofdcomponent van %1 is geen VeltraApp.</translation>
+    </message>
+    <message>
+        <source>APP_ERROR_NOT_CREATED</source>
+        <translation>%1 kon niet worden aangemaakt; het logboek vermeldt waarom.</translation>
+    </message>
+    <message>
         <source>APP_LAUNCHING_SNACKBAR</source>
-        <translation>%1 wordt gestart...</translation>
+        <translation>%1 wordt gestart…</translation>
     </message>
     <message>
         <source>AUTO_OFF_DIALOG_TITLE</source>
@@ -209,6 +221,17 @@
     <message>
         <source>DIALOG_NEG_BTN_DEFAULT</source>
         <translation>Annuleren</translation>
+    </message>
+</context>
+<context>
+    <name>VeltraAppErrorPage</name>
+    <message>
+        <source>APP_ERROR_PAGE_HEADING</source>
+        <translation>Deze app kon niet worden gestart.</translation>
+    </message>
+    <message>
+        <source>APP_ERROR_PAGE_HOME</source>
+        <translation>Beginscherm</translation>
     </message>
 </context>
 </TS>

@@ -5,7 +5,7 @@
     <name>AppManager</name>
     <message>
         <source>GAUGE_APP_TITLE</source>
-        <translation>Medidor</translation>
+        <translation>Manômetro</translation>
     </message>
     <message>
         <source>UPDATES_APP_TITLE</source>
@@ -62,7 +62,7 @@
     </message>
     <message>
         <source>TAP_LABEL_BUILDING</source>
-        <translation>Edifício</translation>
+        <translation>Edificação</translation>
     </message>
     <message>
         <source>TAP_LABEL_DUCT</source>
@@ -70,11 +70,11 @@
     </message>
     <message>
         <source>TAP_LABEL_ENCLOSURE</source>
-        <translation>Gabinete</translation>
+        <translation>Recinto</translation>
     </message>
     <message>
         <source>TAP_LABEL_OUTSIDE</source>
-        <translation>Externo</translation>
+        <translation>Exterior</translation>
     </message>
     <message>
         <source>TAP_LABEL_T4_FAN</source>
@@ -94,38 +94,50 @@
     </message>
     <message>
         <source>TAP_LABEL_NSM_RED</source>
-        <translation>NSM Vermelho</translation>
+        <translation>NSM vermelho</translation>
     </message>
     <message>
         <source>TAP_LABEL_FLOW_BOX</source>
-        <translation>Caixa fluxo</translation>
+        <translation>Caixa de vazão</translation>
     </message>
     <message>
         <source>TAP_LABEL_FAN_REF</source>
-        <translation>Ref vent.</translation>
+        <translation>Ref. vent.</translation>
     </message>
     <message>
         <source>TAP_LABEL_ROUND_TRANS</source>
-        <translation>Trans. red.</translation>
+        <translation>Trans. circ.</translation>
     </message>
     <message>
         <source>TAP_LABEL_NSM_BLUE</source>
-        <translation>NSM Azul</translation>
+        <translation>NSM azul</translation>
     </message>
     <message>
         <source>TAP_LABEL_PA_RED</source>
-        <translation>PA Vermelho</translation>
+        <translation>PA vermelho</translation>
     </message>
     <message>
         <source>TAP_LABEL_PA_GREEN</source>
-        <translation>PA Verde</translation>
+        <translation>PA verde</translation>
     </message>
 </context>
 <context>
     <name>VeltraRootApp</name>
     <message>
+        <source>APP_ERROR_NO_QML</source>
+        <translation>O registro do aplicativo não indica nenhum arquivo QML principal.</translation>
+    </message>
+    <message>
+        <source>APP_ERROR_NOT_AN_APP</source>
+        <translation>A raiz de %1 não é um VeltraApp.</translation>
+    </message>
+    <message>
+        <source>APP_ERROR_NOT_CREATED</source>
+        <translation>Não foi possível criar %1; o log informa o motivo.</translation>
+    </message>
+    <message>
         <source>APP_LAUNCHING_SNACKBAR</source>
-        <translation>Iniciando %1...</translation>
+        <translation>Iniciando %1…</translation>
     </message>
     <message>
         <source>AUTO_OFF_DIALOG_TITLE</source>
@@ -209,6 +221,17 @@
     <message>
         <source>DIALOG_NEG_BTN_DEFAULT</source>
         <translation>Cancelar</translation>
+    </message>
+</context>
+<context>
+    <name>VeltraAppErrorPage</name>
+    <message>
+        <source>APP_ERROR_PAGE_HEADING</source>
+        <translation>Não foi possível iniciar este aplicativo.</translation>
+    </message>
+    <message>
+        <source>APP_ERROR_PAGE_HOME</source>
+        <translation>Início</translation>
     </message>
 </context>
 </TS>

@@ -46,7 +46,7 @@
     <name>TapLabels</name>
     <message>
         <source>TAP_LABEL_INPUT</source>
-        <translation>输入</translation>
+        <translation>输入端</translation>
     </message>
     <message>
         <source>TAP_LABEL_REFERENCE_ABBREV</source>
@@ -70,7 +70,7 @@
     </message>
     <message>
         <source>TAP_LABEL_ENCLOSURE</source>
-        <translation>围护</translation>
+        <translation>被测空间</translation>
     </message>
     <message>
         <source>TAP_LABEL_OUTSIDE</source>
@@ -98,7 +98,7 @@
     </message>
     <message>
         <source>TAP_LABEL_FLOW_BOX</source>
-        <translation>流量箱</translation>
+        <translation>风量罩</translation>
     </message>
     <message>
         <source>TAP_LABEL_FAN_REF</source>
@@ -124,8 +124,20 @@
 <context>
     <name>VeltraRootApp</name>
     <message>
+        <source>APP_ERROR_NO_QML</source>
+        <translation>该应用的记录未指定主 QML 文件。</translation>
+    </message>
+    <message>
+        <source>APP_ERROR_NOT_AN_APP</source>
+        <translation>%1 的根元素不是 VeltraApp。</translation>
+    </message>
+    <message>
+        <source>APP_ERROR_NOT_CREATED</source>
+        <translation>无法创建 %1；原因请见日志。</translation>
+    </message>
+    <message>
         <source>APP_LAUNCHING_SNACKBAR</source>
-        <translation>正在启动 %1...</translation>
+        <translation>正在启动 %1…</translation>
     </message>
     <message>
         <source>AUTO_OFF_DIALOG_TITLE</source>
@@ -161,11 +173,11 @@
     </message>
     <message>
         <source>NETWORK_STATUS_WIFI_BROADCASTING</source>
-        <translation>正在广播</translation>
+        <translation>热点已开启</translation>
     </message>
     <message>
         <source>NETWORK_STATUS_WIFI_BROADCASTING_ETHERNET_BRIDGE</source>
-        <translation>正在广播 - 以太网桥接</translation>
+        <translation>热点已开启 - 以太网桥接</translation>
     </message>
     <message>
         <source>NETWORK_STATUS_WIFI_JOINED_TO</source>
@@ -209,6 +221,17 @@
     <message>
         <source>DIALOG_NEG_BTN_DEFAULT</source>
         <translation>取消</translation>
+    </message>
+</context>
+<context>
+    <name>VeltraAppErrorPage</name>
+    <message>
+        <source>APP_ERROR_PAGE_HEADING</source>
+        <translation>无法启动此应用。</translation>
+    </message>
+    <message>
+        <source>APP_ERROR_PAGE_HOME</source>
+        <translation>主页</translation>
     </message>
 </context>
 </TS>

@@ -1,7 +1,6 @@
 import QtQuick 2.4
 import QtQuick.Layouts 1.1
 import Material 0.2
-import com.zel 1.0
 
 // The on-screen text keyboard: three layers (lower case, upper case, digits and
 // symbols), one shown at a time. Keys go to the focused item through the

@@ -1,7 +1,6 @@
 import QtQuick 2.4
 import QtQuick.Layouts 1.1
 import Material 0.2
-import com.zel 1.0
 
 // A four-by-three number pad. Every key goes to the focused item through the
 // window's vKeyboard. The bottom-left key is the decimal separator of the

@@ -35,10 +35,11 @@ Rectangle {
     readonly property int __marginCenter: Units.dp(20)
     readonly property int __borderWidth: Units.dp(2)
     readonly property int __stripHeight: Units.dp(16)
-    // A text wider than its box is set smaller, down to this size, rather
-    // than cut: a technician has to read every label whole. Only a text too
-    // long even then is cut short.
-    readonly property int __minimumTextSize: Units.dp(8)
+    // A text wider than its box is set smaller, down to this size, the
+    // smallest that still reads on the device's screen, rather than cut: a
+    // technician has to read every label whole. Only a text too long even
+    // then is cut short (and the catalogues keep their labels short enough).
+    readonly property int __minimumTextSize: Units.dp(11)
 
     // Texts, taken once when the strip is created. TAP_LABEL_DUCT_AH (a duct
     // behind an air handler) reads as a plain duct.
@@ -186,6 +187,10 @@ Rectangle {
 
                 anchors.fill: parent
                 style: "button"
+                // In the case given, as the gauge's tap boxes show the same
+                // texts: forced capitals would turn "Außen" into "AUßEN" and
+                // widen every label.
+                font.capitalization: Font.MixedCase
                 text: tapBox.text
                 color: tapBox.strip ? tapBox.strip.__textColor(tapBox.code) : "transparent"
                 horizontalAlignment: Text.AlignHCenter

@@ -36,6 +36,15 @@ ApplicationWindow {
     // first instance(): naming the dialog's type in this document would
     // compile it, its text field and its keyboard before the first frame.
     property Component componentKeyboardDialog: null
+    // Template of the page shown for an app that did not load, made from its
+    // file the first time one is launched.
+    property Component __errorPageComponent: null
+    // The app the shell itself shows in place of one that cannot be shown:
+    // should it fail too, the shell looks further instead of showing its
+    // error page, which is for apps the user (or an app) launched.
+    property string __fallbackAppId: ""
+    // The colours of an app that did not load: the shell's own.
+    readonly property VeltraTheme __failedAppTheme: VeltraTheme {}
 
     flags: __desktopEdition ? (Qt.MSWindowsFixedSizeDialogHint | Qt.FramelessWindowHint) : -2013204479
     color: __desktopEdition ? "transparent" : "#ffffff"
@@ -88,6 +97,7 @@ ApplicationWindow {
     // switch is done, and so are the launches the apps asked for meanwhile.
     function launchApp(appId, params) {
         console.log("VeltraApp.launchApp() " + appId);
+        __fallbackAppId = "";
         if (!__singleAppMode)
             __request(appId, params);
     }
@@ -109,10 +119,8 @@ ApplicationWindow {
             return;
         }
         var target = __loaderOf(appId);
-        if (target.__failed) {
-            console.log("VeltraRootApp.launchApp(): the app " + appId + " did not load; nothing switched");
-            return;
-        }
+        if (target.__failed)
+            console.log("VeltraRootApp.launchApp(): the app " + appId + " did not load; its error page is shown");
         if (appId === __currAppId) {
             if (params !== undefined)
                 console.log("VeltraRootApp.launchApp(): " + appId + " is already current; its parameters are dropped");
@@ -141,7 +149,9 @@ ApplicationWindow {
                 previous.__current = false;
                 previous.item.pause();
             }
-            if (target.status === Loader.Ready) {
+            if (target.__failed) {
+                __showFailed(target);
+            } else if (target.status === Loader.Ready) {
                 __show(target, params);
             } else {
                 target.__waiting = true;
@@ -214,6 +224,36 @@ ApplicationWindow {
             snackbar.close();
         __launchingAppId = "";
         __launchingText = "";
+    }
+
+    // An app that did not load becomes current: its error page, in the
+    // shell's colours, says what went wrong and leads back home.
+    function __showFailed(loader) {
+        __updateTheme(__failedAppTheme);
+        __currApp = null;
+        if (!loader.__errorPage) {
+            if (__errorPageComponent === null)
+                __errorPageComponent = Qt.createComponent("VeltraAppErrorPage.qml");
+            loader.__errorPage = __errorPageComponent.createObject(loader, {
+                "appTitle": loader.title,
+                "details": loader.__error,
+                "visible": false
+            });
+            loader.__errorPage.homeRequested.connect(function() { rootApp.launchApp(rootApp.__homeAppId); });
+        }
+        var home = __loaderOf(__homeAppId);
+        loader.__errorPage.canGoHome = home !== null && home !== loader && !home.__failed;
+        pageStack.clear();
+        pageStack.push({ "item": loader.__errorPage, "replace": true });
+        initialPage = loader.__errorPage;
+    }
+
+    // What the engine says about an app's main QML file that did not load.
+    function __loadErrors(qmlUrl) {
+        var component = Qt.createComponent(qmlUrl);
+        if (component.status === Component.Error)
+            return component.errorString().trim();
+        return qsTr("APP_ERROR_NOT_CREATED").arg(qmlUrl);
     }
 
     function __setCurrApp(app) {
@@ -292,8 +332,10 @@ ApplicationWindow {
             console.log("VeltraRootApp: no home app \"" + __homeAppId + "\" to show; "
                         + (fallback !== "" ? "showing " + fallback : "no app can be shown"));
         }
-        if (fallback !== "")
+        if (fallback !== "") {
+            __fallbackAppId = fallback;
             __request(fallback);
+        }
     }
 
     // Counts an app as loaded, whether its QML loaded or failed, so that one
@@ -359,6 +401,9 @@ ApplicationWindow {
             // Current while still loading, with the parameters of its launch.
             property bool __waiting: false
             property var __params: undefined
+            // Why it did not load, for its error page, and that page once made.
+            property string __error: ""
+            property Item __errorPage: null
 
             objectName: "appLoader_" + appId
             anchors.fill: parent
@@ -373,39 +418,48 @@ ApplicationWindow {
             // first frame that shows it: compiling and creating them would
             // otherwise compete with that frame.
             active: !asynchronous || (appsRepeater.isStartupAppLoaded && firstFrameWatch.shown)
-            visible: rootApp.__currAppId === appId
+            visible: rootApp.__currAppId === appId && !__failed
 
             // An app whose loader ends without an item, for whatever reason, is
-            // counted as loaded, so that one broken app never holds up the rest;
-            // if it is current, the home app is shown instead.
-            function __fail(why) {
+            // counted as loaded, so that one broken app never holds up the rest.
+            // Launched, it shows an error page with `details`; if it was the
+            // start-up app, the home app is shown instead.
+            function __fail(why, details) {
                 if (__failed)
                     return;
                 __failed = true;
+                __error = details;
                 console.log("VeltraRootApp: the app " + appId + " (" + modelData.qmlUrl + ") " + why);
                 rootApp.__appLoaded(modelData);
                 if (rootApp.__launchingAppId === appId)
                     rootApp.__closeLaunchingMessage();
-                if (rootApp.__currAppId === appId)
-                    rootApp.__showHomeInstead(appId);
+                if (rootApp.__currAppId === appId) {
+                    if (__waiting && rootApp.__fallbackAppId !== appId) {
+                        __waiting = false;
+                        __params = undefined;
+                        rootApp.__showFailed(appLoader);
+                    } else {
+                        rootApp.__showHomeInstead(appId);
+                    }
+                }
             }
 
             function __checkSource() {
                 if (active && status === Loader.Null)
-                    __fail("has no QML file to load");
+                    __fail("has no QML file to load", qsTr("APP_ERROR_NO_QML"));
             }
 
             Component.onCompleted: __checkSource()
             onActiveChanged: __checkSource()
             onStatusChanged: {
                 if (status === Loader.Error)
-                    __fail("did not load");
+                    __fail("did not load", rootApp.__loadErrors(modelData.qmlUrl));
             }
             onVisibleChanged: console.log("onVisibleChanged: " + modelData.qmlUrl)
             onLoaded: {
                 console.log("onLoaded: " + modelData.qmlUrl);
                 if (typeof item.create !== "function") {
-                    __fail("is not a VeltraApp");
+                    __fail("is not a VeltraApp", qsTr("APP_ERROR_NOT_AN_APP").arg(modelData.qmlUrl));
                     return;
                 }
                 item.appId = appId;

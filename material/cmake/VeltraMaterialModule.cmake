@@ -8,8 +8,10 @@
 set(VELTRA_MATERIAL_IMPORT_PREFIX "/qt-project.org/imports")
 
 # veltra_material_add_resource(<alias> <file> [UNCOMPRESSED])
-# Adds <file> to the resources as qrc:${VELTRA_MATERIAL_IMPORT_PREFIX}/<alias>;
-# UNCOMPRESSED stores it as it is, for files read in place (the icon fonts).
+# Adds <file> to the resources as qrc:${VELTRA_MATERIAL_IMPORT_PREFIX}/<alias>,
+# and to the modules on disk (for tools, see sdk/) as <import dir>/<alias>.
+# UNCOMPRESSED stores it in the resources as it is, for files read in place
+# (the icon fonts).
 function(veltra_material_add_resource alias file)
     cmake_parse_arguments(R "UNCOMPRESSED" "" "" ${ARGN})
     get_filename_component(abs "${file}" ABSOLUTE)
@@ -19,6 +21,9 @@ function(veltra_material_add_resource alias file)
     endif()
     set_property(GLOBAL APPEND PROPERTY VELTRA_MATERIAL_QRC_ENTRIES "<file alias=\"${alias}\"${attributes}>${abs}</file>")
     set_property(GLOBAL APPEND PROPERTY VELTRA_MATERIAL_QRC_DEPENDS "${abs}")
+    if(NOT alias MATCHES "/qmldir$")
+        set_property(GLOBAL APPEND PROPERTY VELTRA_MATERIAL_DISK_ENTRIES "${alias}|${abs}")
+    endif()
 endfunction()
 
 # veltra_material_module(<uri> VERSION <major.minor> SOURCE_DIR <dir>
@@ -63,6 +68,12 @@ function(veltra_material_module uri)
     file(WRITE "${qmldir_file}.tmp" "${qmldir}")
     configure_file("${qmldir_file}.tmp" "${qmldir_file}" COPYONLY)
     veltra_material_add_resource("${module_path}/qmldir" "${qmldir_file}")
+    # On disk, tools also read the types' description (generated in sdk/).
+    set(disk_qmldir "${CMAKE_CURRENT_BINARY_DIR}/disk/${module_path}/qmldir")
+    file(WRITE "${disk_qmldir}.tmp" "${qmldir}typeinfo plugins.qmltypes\n")
+    configure_file("${disk_qmldir}.tmp" "${disk_qmldir}" COPYONLY)
+    set_property(GLOBAL APPEND PROPERTY VELTRA_MATERIAL_DISK_ENTRIES "${module_path}/qmldir|${disk_qmldir}")
+    set_property(GLOBAL APPEND PROPERTY VELTRA_MATERIAL_MODULES "${uri}|${M_VERSION}")
     veltra_lint_qml(${qml_files})
 endfunction()
 

@@ -13,6 +13,14 @@ ApplicationWindow {
     readonly property real statusBarHeight: Units.dp(24)
     // The button that the gallery test holds down in scene 1, to show its ripple.
     readonly property Item pressDemo: startButton
+    // The items pictured one by one for the reference (docs/material.md), by
+    // component name, in scene 1.
+    readonly property var componentItems: ({
+        "Label": labelColumn,
+        "Button": buttonRow,
+        "Icon": iconRow,
+        "ActionButton": actionButtons
+    })
     // No transition or ripple is running: the scene can be pictured.
     readonly property bool settled: !pageStack.busy && !dialog.__fading && !snackbar.__sliding
         && !(actionBar.overflowMenu && actionBar.overflowMenu.__fading) && !startButton.__ink.__spreading
@@ -95,10 +103,16 @@ ApplicationWindow {
             y: Units.dp(8)
             spacing: Units.dp(2)
 
-            Label { style: "display1"; text: "1013 Pa" }
+            Column {
+                id: labelColumn
+
+                spacing: Units.dp(2)
+
+                Label { style: "display1"; text: "1013 Pa" }
             Label { style: "subheading"; text: "Channel A input, reference outside" }
             Label { style: "body1"; color: Theme.light.subTextColor; text: "Body text in Roboto at 14 dp." }
-            Label { style: "button"; color: Theme.accentColor; text: "Button style" }
+                Label { style: "button"; color: Theme.accentColor; text: "Button style" }
+            }
 
             Item {
                 width: 1
@@ -106,6 +120,8 @@ ApplicationWindow {
             }
 
             Row {
+                id: buttonRow
+
                 spacing: Units.dp(8)
 
                 Button { text: "Cancel" }
@@ -133,6 +149,8 @@ ApplicationWindow {
             }
 
             Row {
+                id: iconRow
+
                 spacing: Units.dp(10)
 
                 Icon { name: "device/usb"; color: Theme.primaryColor }
@@ -143,23 +161,32 @@ ApplicationWindow {
             }
         }
 
-        ActionButton {
-            anchors.right: parent.right
-            anchors.bottom: parent.bottom
-            anchors.margins: Units.dp(16)
-            iconName: "awesome/play"
-            backgroundColor: Palette.colors.green["500"]
-            iconColor: "white"
-        }
+        Item {
+            id: actionButtons
 
-        ActionButton {
             anchors.right: parent.right
             anchors.bottom: parent.bottom
-            anchors.rightMargin: Units.dp(88)
-            anchors.bottomMargin: Units.dp(24)
-            isMiniSize: true
-            iconName: "navigation/close"
-            backgroundColor: "white"
+            width: Units.dp(160)
+            height: Units.dp(96)
+
+            ActionButton {
+                anchors.right: parent.right
+                anchors.bottom: parent.bottom
+                anchors.margins: Units.dp(16)
+                iconName: "awesome/play"
+                backgroundColor: Palette.colors.green["500"]
+                iconColor: "white"
+            }
+
+            ActionButton {
+                anchors.right: parent.right
+                anchors.bottom: parent.bottom
+                anchors.rightMargin: Units.dp(88)
+                anchors.bottomMargin: Units.dp(24)
+                isMiniSize: true
+                iconName: "navigation/close"
+                backgroundColor: "white"
+            }
         }
     }
 

@@ -8,12 +8,9 @@
 // files: the library's link interface names it as an undefined symbol
 // (--undefined / /INCLUDE), which pulls this object, and with it the rcc object
 // it refers to, out of any static archive the library ended up in.
-#include "iconcodepoints.h"
-#include "shadowlayers.h"
-#include "iconpicture.h"
+#include "materialtypes.h"
 
 #include <QCoreApplication>
-#include <QQmlEngine>
 
 int qInitResources_veltra_material();
 
@@ -21,11 +18,7 @@ namespace {
 
 void registerMaterialTypes()
 {
-    qmlRegisterType<veltra::material::IconPicture>("Material.Private", 0, 1, "IconPicture");
-    qmlRegisterType<veltra::material::ShadowLayers>("Material.Private", 0, 1, "ShadowLayers");
-    qmlRegisterSingletonType<veltra::material::IconCodepoints>(
-        "Material.Private", 0, 1, "IconCodepoints",
-        [](QQmlEngine *, QJSEngine *) -> QObject * { return new veltra::material::IconCodepoints; });
+    veltra::material::registerTypes("Material.Private");
 }
 
 } // namespace

@@ -17,9 +17,9 @@ Language &Language::instance()
 
 QStringList Language::supportedLanguages()
 {
-    return {QStringLiteral("de-DE"), QStringLiteral("en-BE"), QStringLiteral("en-GB"), QStringLiteral("en-US"),
-            QStringLiteral("es-ES"), QStringLiteral("fr-FR"), QStringLiteral("it-IT"), QStringLiteral("nb-NO"),
-            QStringLiteral("nl-NL"), QStringLiteral("pt-BR"), QStringLiteral("zh-CN")};
+    // The build's list of the 11 (VELTRA_LOCALES), in its order.
+    static const QStringList languages = QStringLiteral(VELTRA_LOCALES_TEXT).split(QLatin1Char(','));
+    return languages;
 }
 
 void Language::initLanguage(QSettings &settings)

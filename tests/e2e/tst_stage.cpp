@@ -180,6 +180,19 @@ private slots:
     {
         QVERIFY(!m_display.isEmpty());
         QTemporaryDir rootfs;
+        // Our staged apps alone, wherever other teams' apps are staged beside
+        // them: the taps below aim at places of our launcher.
+        const QString apps = rootfs.path() + "/apps";
+        QVERIFY(QDir().mkpath(apps));
+        for (const char *library : {"libhomeapp.so", "libgaugeapp.so", "liblumvar.so", "libupdatesapp.so",
+                                    "libsettingsapp.so", "libpowerapp.so", "libsorvel.so"}) {
+            const QString staged = QStringLiteral(VELTRA_STAGE_BIN_DIR "/../../veltra/apps/") + library;
+            QVERIFY2(QFile::link(QFileInfo(staged).canonicalFilePath(), apps + "/" + library), library);
+        }
+        QVERIFY(QDir().mkpath(rootfs.path() + "/opt/save_data"));
+        QSettings config(rootfs.path() + "/opt/save_data/global.conf", QSettings::IniFormat);
+        config.setValue("apps_dir", apps);
+        config.sync();
         QProcessEnvironment env = displayEnvironment(rootfs.path());
         QProcess tarvik;
         QVERIFY(start(tarvik, env));

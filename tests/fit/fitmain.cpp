@@ -1,8 +1,9 @@
 // The Qt Quick Test main of the fit checks: the engine prepared as the host
 // prepares it (through the shared host environment), plus the capture list's
-// library and translation, which the shell never loads, and a contact sheet
-// (context property contactSheet) that collects the screens; the test writes
-// it at its end.
+// library and translation, which the shell never loads, and two contact
+// sheets that collect the screens (context properties contactSheet, and
+// pathSheet for the walk along every path of the tubing wizard); the test
+// writes them at its end.
 #include "appinterface.h"
 #include "contactsheet.h"
 #include "hostenvironment.h"
@@ -40,9 +41,12 @@ public slots:
         const QString language = Language::instance().language();
         if (!m_sheet) {
             m_sheet = new ContactSheet(language, qEnvironmentVariable("VELTRA_FIT_SHEET"), this);
+            m_pathSheet = new ContactSheet(language + ", every path of the tubing wizard",
+                                           qEnvironmentVariable("VELTRA_FIT_PATH_SHEET"), this);
             loadCaptureList(language);
         }
         engine->rootContext()->setContextProperty(QStringLiteral("contactSheet"), m_sheet);
+        engine->rootContext()->setContextProperty(QStringLiteral("pathSheet"), m_pathSheet);
         engine->rootContext()->setContextProperty(QStringLiteral("captureListLoaded"), m_captureListLoaded);
     }
 
@@ -67,6 +71,7 @@ private:
 
     veltra::test::HostEnvironment m_host;
     ContactSheet *m_sheet = nullptr;
+    ContactSheet *m_pathSheet = nullptr;
     bool m_captureListLoaded = false;
 };
 

@@ -148,8 +148,80 @@ private slots:
         install({"libfakepower.so", "libalpha.so"});
         AppManager manager(m_apps->path(), QString());
         QCOMPARE(record(manager, "com.ostrelle.veltra.FakePower").value("title").toString(), QString("Ausschalten"));
-        QCOMPARE(record(manager, "com.ostrelle.veltra.Alpha").value("title").toString(), QString("Alpha Title"));
+        QCOMPARE(record(manager, "com.ostrelle.veltra.Alpha").value("title").toString(), QString("Alpha-Titel"));
         QCOMPARE(QCoreApplication::translate("AlphaApp", "ALPHA_GREETING"), QString("Hallo von Alpha"));
+    }
+
+    // An app that is not built in may translate its launcher title in its own
+    // catalogue: context "AppTitle", message id its id. Another app's catalogue
+    // (dupfirst's carries a title for Alpha's id too, and loads first) is never asked.
+    void ownCatalogueTranslatesTheTitle_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QString>("title");
+        // What a look-up in all catalogues would have given.
+        QTest::addColumn<QString>("anyCatalogue");
+        QTest::newRow("de-DE, translated") << "de-DE" << "Alpha-Titel" << "Alpha-Titel";
+        // Alpha has no French catalogue; dupfirst has one, with a title for Alpha's id.
+        QTest::newRow("fr-FR, no catalogue: as written") << "fr-FR" << "Alpha Title" << "Not Alpha's";
+    }
+    void ownCatalogueTranslatesTheTitle()
+    {
+        QFETCH(QString, language);
+        QFETCH(QString, title);
+        QFETCH(QString, anyCatalogue);
+        setLanguage(language);
+        QVERIFY(QFile::copy(kFixtures + "/libdup_a.so", m_apps->path() + "/lib0first.so"));
+        install({"libalpha.so"});
+        AppManager manager(m_apps->path(), QString());
+        QCOMPARE(record(manager, "com.ostrelle.veltra.Alpha").value("title").toString(), title);
+        QCOMPARE(QCoreApplication::translate("AppTitle", "com.ostrelle.veltra.Alpha"), anyCatalogue);
+    }
+
+    // All apps' files share one resource root: an app with a file that another
+    // app (loaded before it) or the shell has is refused before its library is
+    // loaded, with a line naming both and the file; the other keeps its file.
+    void appWithAFileTakenAlreadyIsRefused_data()
+    {
+        QTest::addColumn<QStringList>("libraries");
+        QTest::addColumn<QString>("refused");
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<QString>("refusedFile");
+        QTest::addColumn<QString>("kept");
+        // %1: the apps directory.
+        QTest::newRow("another app's")
+            << QStringList({"clash_a/libfixture_clash_a.so", "clash_b/libfixture_clash_b.so"})
+            << "libfixture_clash_b.so"
+            << "the app com.ostrelle.veltra.ClashB has the resource file /ClashPage.qml of the app "
+               "com.ostrelle.veltra.ClashA (%1/libfixture_clash_a.so), which stays"
+            << ":/ClashBApp.qml" << "com.ostrelle.veltra.ClashA";
+        QTest::newRow("the shell's") << QStringList({"clash_c/libfixture_clash_c.so", "libalpha.so"})
+                                     << "libfixture_clash_c.so"
+                                     << "the app com.ostrelle.veltra.ClashC has the resource file "
+                                        "/TestShellFile.qml of the shell, which stays"
+                                     << ":/ClashCApp.qml" << "com.ostrelle.veltra.Alpha";
+    }
+    void appWithAFileTakenAlreadyIsRefused()
+    {
+        QFETCH(QStringList, libraries);
+        QFETCH(QString, refused);
+        QFETCH(QString, message);
+        QFETCH(QString, refusedFile);
+        QFETCH(QString, kept);
+        install(libraries);
+        AppManager manager(m_apps->path(), QString());
+        QCOMPARE(ids(manager), QStringList({kept}));
+        const QStringList lines = veltra::test::capturedLog().filter("AppManager::discover() skipped");
+        QCOMPARE(lines.size(), 1);
+        const QString expected = m_apps->path() + "/" + refused + "\" : " + message.arg(m_apps->path());
+        QVERIFY2(lines.constFirst().contains(expected), qPrintable(lines.constFirst() + "\n" + expected));
+        // Never loaded: none of its files is there, and the kept file is the other's.
+        QVERIFY(!QFile::exists(refusedFile));
+        if (QFile::exists(":/ClashPage.qml")) {
+            QFile page(":/ClashPage.qml");
+            QVERIFY(page.open(QIODevice::ReadOnly));
+            QVERIFY(page.readAll().contains("\"com.ostrelle.veltra.ClashA\""));
+        }
     }
 
     void otherTypeIsLoadedAndSkipped()
@@ -172,6 +244,20 @@ private slots:
         QVERIFY(veltra::test::capturedLog().contains("DupSecondApp::registerTypes()"));
         QCOMPARE(QCoreApplication::translate("Dup", "DUPFIRST"), QString("first translated"));
         QCOMPARE(QCoreApplication::translate("Dup", "DUPSECOND"), QString("second translated"));
+    }
+
+    // Whichever of two libraries with one id is listed, the other app is gone
+    // from the launcher: one line names the id and both files.
+    void duplicateIdsAreLoggedWithBothFiles()
+    {
+        install({"libdup_a.so", "libDup_b.so"});
+        AppManager manager(m_apps->path(), QString());
+        const QStringList lines = veltra::test::capturedLog().filter("com.ostrelle.veltra.Dup");
+        QCOMPARE(lines.size(), 1);
+        const QString expected = QString("AppManager::discover() \"%1/libDup_b.so\" : the app com.ostrelle.veltra.Dup "
+                                         "replaces the app of the same id in %1/libdup_a.so")
+                                     .arg(m_apps->path());
+        QVERIFY2(lines.constFirst().contains(expected), qPrintable(lines.constFirst() + "\n" + expected));
     }
 
     void filterListsOnlyItsApp()

@@ -202,7 +202,7 @@ private slots:
                                << QStringList({"Gauge", "Home", "Lumvar", "Power Off", "Settings", "Updates"});
         QTest::newRow("de-DE") << QByteArray("de-DE") << QByteArray("false")
                                << QStringList({"Aktualisierungen", "Ausschalten", "Einstellungen", "Home", "Lumvar",
-                                               "Messgerät"});
+                                               "Manometer"});
         QTest::newRow("single app") << QByteArray("en-US") << QByteArray("true") << QStringList({"Lumvar"});
     }
     void stagedAppsAreListedWithTranslatedTitles()
@@ -213,11 +213,21 @@ private slots:
         writeConfig("[General]\napps_dir=" VELTRA_STAGE_APPS_DIR "\nlanguage=" + language
                     + "\nstartup_app_id=com.ostrelle.veltra.Lumvar\nsingle_app_mode=" + singleAppMode + "\n");
         const RunResult r = runOnce();
+        // Apps of other teams may be staged beside ours: ours are all listed,
+        // with these titles, and nothing else of ours.
+        const QStringList ours = {"com.ostrelle.veltra.Home",     "com.ostrelle.veltra.Gauge",
+                                  "com.ostrelle.veltra.Updates",  "com.ostrelle.veltra.Settings",
+                                  "com.ostrelle.veltra.Power",    "com.ostrelle.veltra.Lumvar",
+                                  "com.ostrelle.veltra.Sorvel"};
         QStringList listed;
-        for (const QVariant &app : r.apps)
-            listed.append(app.toMap().value("title").toString());
+        for (const QVariant &app : r.apps) {
+            if (ours.contains(app.toMap().value("id").toString()))
+                listed.append(app.toMap().value("title").toString());
+        }
         listed.sort();
         QCOMPARE(listed, titles);
+        if (singleAppMode == "true")
+            QCOMPARE(r.apps.size(), 1);
     }
 
     void realShellLaunchesAppsAndTakesScreenshots()

@@ -1,7 +1,10 @@
 // Checks every translation source of the project: complete, non-empty, the
 // same messages in every locale of a catalogue, placeholders kept, the English
 // variants equal to en-US, and exactly the messages the sources use (found by
-// running lupdate over the catalogue's sources).
+// running lupdate over the catalogue's sources). Then the words: within a
+// locale one message reads alike in every catalogue, every text that names a
+// term of the glossary (i18n/glossary.tsv) uses the term's word, no two terms
+// share a word, and spacing and punctuation follow one notation.
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -12,6 +15,8 @@
 #include <QTemporaryDir>
 #include <QXmlStreamReader>
 #include <QtTest>
+
+#include <algorithm>
 
 namespace {
 
@@ -116,6 +121,294 @@ QStringList tsFiles()
     if (!list.open(QIODevice::ReadOnly))
         return {};
     return QString::fromUtf8(list.readAll()).split('\n', Qt::SkipEmptyParts);
+}
+
+// "tarvik_de-DE.ts" -> "de-DE"
+QString localeOf(const QString &path)
+{
+    const QString name = QFileInfo(path).completeBaseName();
+    return name.mid(name.lastIndexOf('_') + 1);
+}
+
+// One text of the product in one locale, and where it comes from.
+struct Text
+{
+    QString where; // "tarvik_de-DE.ts TapLabels"
+    QString translation;
+};
+
+// Texts of one locale by message id; an id shown by several catalogues or
+// contexts has one entry for each.
+using Texts = QMultiMap<QString, Text>;
+
+bool isProductCatalogue(const QString &path)
+{
+    // The test fixtures' catalogues are not shown to anybody.
+    return !path.startsWith(QStringLiteral(VELTRA_SOURCE_DIR "/tests/"));
+}
+
+Texts textsOf(const QString &locale)
+{
+    Texts texts;
+    for (const QString &f : tsFiles()) {
+        if (!isProductCatalogue(f) || localeOf(f) != locale)
+            continue;
+        QString error;
+        for (const Message &m : readTs(f, &error))
+            texts.insert(m.source, {QFileInfo(f).fileName() + " " + m.context, m.translation});
+    }
+    return texts;
+}
+
+QStringList localesOfProduct()
+{
+    QSet<QString> locales;
+    for (const QString &f : tsFiles()) {
+        if (isProductCatalogue(f))
+            locales.insert(localeOf(f));
+    }
+    QStringList list = locales.values();
+    list.sort();
+    return list;
+}
+
+// A term of the glossary: per locale its word followed by the other forms it
+// may take in a text, and the messages whose texts name it.
+struct Term
+{
+    QString id;
+    QMap<QString, QStringList> forms;
+    QStringList messages;
+};
+
+// A glossary as tab-separated text: lines beginning with "#" are comments,
+// the first other line names the columns ("term", one per locale,
+// "messages", "meaning"); a locale's cell is the word, then other forms,
+// separated by "|"; "messages" lists message ids separated by blanks.
+QList<Term> parseGlossary(const QString &tsv, QString *error)
+{
+    QList<Term> terms;
+    QStringList header;
+    const QStringList lines = tsv.split('\n');
+    for (int n = 0; n < lines.size(); ++n) {
+        if (lines[n].startsWith('#') || lines[n].trimmed().isEmpty())
+            continue;
+        const QStringList cells = lines[n].split('\t');
+        if (header.isEmpty()) {
+            header = cells;
+            for (QString &column : header)
+                column = column.trimmed();
+            for (const char *column : {"term", "messages", "meaning"}) {
+                if (!header.contains(column)) {
+                    *error = QString("no column \"%1\"").arg(column);
+                    return {};
+                }
+            }
+            continue;
+        }
+        if (cells.size() != header.size()) {
+            *error = QString("line %1 has %2 cells, the header %3").arg(n + 1).arg(cells.size()).arg(header.size());
+            return {};
+        }
+        Term term;
+        for (int c = 0; c < cells.size(); ++c) {
+            const QString cell = cells[c].trimmed();
+            if (header[c] == "term") {
+                term.id = cell;
+            } else if (header[c] == "messages") {
+                term.messages = cell.split(' ', Qt::SkipEmptyParts);
+            } else if (header[c] != "meaning") {
+                QStringList forms;
+                for (const QString &form : cell.split('|', Qt::SkipEmptyParts))
+                    forms.append(form.trimmed());
+                term.forms.insert(header[c], forms);
+            }
+        }
+        terms.append(term);
+    }
+    if (header.isEmpty())
+        *error = "no header";
+    return terms;
+}
+
+QList<Term> readGlossary(QString *error)
+{
+    QFile file(QStringLiteral(VELTRA_GLOSSARY));
+    if (!file.open(QIODevice::ReadOnly)) {
+        *error = "cannot open " + file.fileName();
+        return {};
+    }
+    return parseGlossary(QString::fromUtf8(file.readAll()), error);
+}
+
+// `word` standing as a word of its own (or as the first or last part of a
+// compound joined by a hyphen, "Hoodex-Messgerät") somewhere in `text`.
+bool namesWord(const QString &text, const QString &word)
+{
+    const QRegularExpression asAWord("(?<![\\w])" + QRegularExpression::escape(word) + "(?![\\w])",
+                                     QRegularExpression::CaseInsensitiveOption
+                                         | QRegularExpression::UseUnicodePropertiesOption);
+    return asAWord.match(text).hasMatch();
+}
+
+// The findings below are readable lines, one per fault; none means all is well.
+
+// Messages that read differently in two catalogues (or two contexts) of one
+// locale: the host's tap-label strip and the gauge's tap boxes show the same
+// message on one screen, and so do the app titles in the home app and above
+// the app.
+QStringList differingTexts(const Texts &texts)
+{
+    QStringList found;
+    for (const QString &id : texts.uniqueKeys()) {
+        const QList<Text> all = texts.values(id);
+        for (const Text &t : all) {
+            if (t.translation != all.first().translation) {
+                found.append(id + ": \"" + all.first().translation + "\" in " + all.first().where + ", \""
+                             + t.translation + "\" in " + t.where);
+            }
+        }
+    }
+    return found;
+}
+
+// Messages listed under a term whose text holds none of the term's forms in
+// `locale`: the term translated another way there.
+QStringList missingTermWords(const QList<Term> &terms, const QString &locale, const Texts &texts)
+{
+    QStringList found;
+    for (const Term &term : terms) {
+        const QStringList forms = term.forms.value(locale);
+        for (const QString &message : term.messages) {
+            for (const Text &t : texts.values(message)) {
+                const bool named = std::any_of(forms.cbegin(), forms.cend(), [&](const QString &form) {
+                    return t.translation.contains(form, Qt::CaseInsensitive);
+                });
+                if (!named) {
+                    found.append(term.id + " (" + forms.join('|') + ") not in " + message + " \"" + t.translation
+                                 + "\" of " + t.where);
+                }
+            }
+        }
+    }
+    return found;
+}
+
+// Forms that two terms share in `locale`: two ideas with one word.
+QStringList coincidingWords(const QList<Term> &terms, const QString &locale)
+{
+    QStringList found;
+    QMap<QString, QString> termOfForm;
+    for (const Term &term : terms) {
+        for (const QString &form : term.forms.value(locale)) {
+            const QString key = form.toLower();
+            if (termOfForm.contains(key) && termOfForm.value(key) != term.id)
+                found.append("\"" + form + "\" stands for both " + termOfForm.value(key) + " and " + term.id);
+            termOfForm.insert(key, term.id);
+        }
+    }
+    return found;
+}
+
+// Texts of one term's messages that name another term by that term's word
+// ("Kanal" for the duct, when "Kanal" is the channel): unless the message is
+// listed under both ("Fan Ref") or the own term's word holds the other
+// ("boîte de débit" holds "débit").
+QStringList borrowedWords(const QList<Term> &terms, const QString &locale, const Texts &texts)
+{
+    QStringList found;
+    for (const Term &term : terms) {
+        const QString word = term.forms.value(locale).value(0);
+        for (const Term &other : terms) {
+            const QString otherWord = other.forms.value(locale).value(0);
+            if (other.id == term.id || otherWord.isEmpty() || namesWord(word, otherWord))
+                continue;
+            for (const QString &message : term.messages) {
+                if (other.messages.contains(message))
+                    continue;
+                for (const Text &t : texts.values(message)) {
+                    if (namesWord(t.translation, otherWord)) {
+                        found.append(message + " \"" + t.translation + "\" of " + t.where + " is " + term.id
+                                     + " but says \"" + otherWord + "\", the word for " + other.id);
+                    }
+                }
+            }
+        }
+    }
+    return found;
+}
+
+// English texts that name a term without being listed under it, so that
+// their translations would go unchecked. Forms of fewer than three letters
+// ("in") are abbreviations, too common to look for.
+QStringList unlistedUses(const QList<Term> &terms, const Texts &english)
+{
+    QStringList found;
+    for (const Term &term : terms) {
+        for (const QString &form : term.forms.value(QStringLiteral("en-US"))) {
+            if (form.size() < 3)
+                continue;
+            for (auto t = english.cbegin(); t != english.cend(); ++t) {
+                if (term.messages.contains(t.key()) || !namesWord(t.value().translation, form))
+                    continue;
+                // "Flow Box" names the flow box, which holds the word "flow".
+                const bool widerTerm = std::any_of(terms.cbegin(), terms.cend(), [&](const Term &wider) {
+                    const QString widerWord = wider.forms.value(QStringLiteral("en-US")).value(0);
+                    return wider.messages.contains(t.key()) && widerWord != form && namesWord(widerWord, form);
+                });
+                if (!widerTerm) {
+                    found.append(t.key() + " \"" + t.value().translation + "\" of " + t.value().where + " names "
+                                 + term.id + " (\"" + form + "\") but is not listed under it");
+                }
+            }
+        }
+    }
+    return found;
+}
+
+// One notation per locale: the ellipsis character, not three full stops; no
+// line break between a number and "%"; one kind of apostrophe; and in French
+// a narrow no-break space before ; : ! ? » and the percent sign.
+QStringList notationFaults(const QString &locale, const Texts &texts)
+{
+    QStringList found;
+    QSet<QChar> apostrophes;
+    // A percent sign, not a placeholder ("%1"), after a breaking space.
+    static const QRegularExpression breakBeforePercent(QStringLiteral("\\S %(?!\\d)"));
+    static const QRegularExpression frenchMark(QStringLiteral("[;:!?\\x{00bb}]|%(?!\\d)"));
+    for (auto t = texts.cbegin(); t != texts.cend(); ++t) {
+        const QString text = t.value().translation;
+        const QString where = t.key() + " \"" + text + "\" of " + t.value().where;
+        if (text.contains(QLatin1String("...")))
+            found.append(where + ": \"...\" for \"\u2026\"");
+        if (breakBeforePercent.match(text).hasMatch())
+            found.append(where + ": a breaking space before %");
+        for (const QChar c : text) {
+            if (c == '\'' || c == QChar(0x2019))
+                apostrophes.insert(c);
+        }
+        if (locale != QLatin1String("fr-FR"))
+            continue;
+        auto it = frenchMark.globalMatch(text);
+        while (it.hasNext()) {
+            const QRegularExpressionMatch m = it.next();
+            const int at = m.capturedStart();
+            if (at == 0 || text.at(at - 1) != QChar(0x202f))
+                found.append(where + ": no narrow no-break space before " + m.captured());
+        }
+    }
+    if (apostrophes.size() > 1)
+        found.append(locale + " mixes the apostrophes ' and \u2019");
+    return found;
+}
+
+// Fails the running test function with `findings`, each on a line of its own
+// (a failure message alone would be cut short).
+bool reportFindings(const QStringList &findings)
+{
+    for (const QString &line : findings)
+        qInfo().noquote() << line;
+    return findings.isEmpty();
 }
 
 } // namespace
@@ -258,6 +551,182 @@ private slots:
         const QSet<QString> unused = inCatalogue - inSources;
         QVERIFY2(missing.isEmpty(), qPrintable("used but not translated: " + sortedList(missing)));
         QVERIFY2(unused.isEmpty(), qPrintable("translated but used nowhere: " + sortedList(unused)));
+    }
+
+    // The checks below on small made-up catalogues: each fault is found, and
+    // the cases that look like one but are not are let through.
+    void wordChecksFindFaults_data()
+    {
+        QTest::addColumn<QString>("check");
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<QString>("glossary");
+        QTest::addColumn<QStringList>("texts"); // "MESSAGE_ID=catalogue=text"
+        QTest::addColumn<QString>("finding");   // the one finding expected; empty for none
+
+        const QString header = "term\ten-US\tde-DE\tfr-FR\tmessages\tmeaning\n";
+        const QString gauge = "gauge\tgauge\tManometer\tmanomètre\tGAUGE_APP_TITLE\tthe instrument\n";
+        const QString meter = "flow-meter\tmeter\tMessgerät\tdébitmètre\tFLOWDEVICE_HOODEX_METER\ta flow meter\n";
+        const QString channel = "channel\tchannel\tKanal\tcanal\tGAUGE_CHANNEL_A\ta measuring channel\n";
+        const QString duct = "duct\tduct\tLuftkanal\tconduit\tTAP_LABEL_DUCT\tan air duct\n";
+        const QString flow = "flow\tflow\tVolumenstrom\tdébit\tCHANNELMODE_FLOW\tthe air flow\n";
+        const QString box = "flow-box\tflow box\tMesshaube\tboîte de débit\tTAP_LABEL_FLOW_BOX\tthe hood\n";
+        const QString fan = "fan\tfan\tGebläse\tventilateur\tTAP_LABEL_FAN_REF\tthe fan\n";
+        const QString ref = "reference\treference|ref\tReferenz|Ref\tréférence|réf\tTAP_LABEL_FAN_REF\tthe tap\n";
+
+        QTest::newRow("one id, two texts")
+            << "differing" << "de-DE" << header + duct
+            << QStringList{"TAP_LABEL_DUCT=tarvik=Luftkanal", "TAP_LABEL_DUCT=gauge=Kanal"}
+            << "TAP_LABEL_DUCT: \"Kanal\" in gauge, \"Luftkanal\" in tarvik";
+        QTest::newRow("one id, one text")
+            << "differing" << "de-DE" << header + duct
+            << QStringList{"TAP_LABEL_DUCT=tarvik=Luftkanal", "TAP_LABEL_DUCT=gauge=Luftkanal"} << QString();
+        QTest::newRow("term said another way")
+            << "missing" << "de-DE" << header + gauge + meter << QStringList{"GAUGE_APP_TITLE=gauge=Messgerät"}
+            << "gauge (Manometer) not in GAUGE_APP_TITLE \"Messgerät\" of gauge";
+        QTest::newRow("term in a compound")
+            << "missing" << "de-DE" << header + duct << QStringList{"TAP_LABEL_DUCT=gauge=Luftkanaldichtheit"}
+            << QString();
+        QTest::newRow("two terms, one word")
+            << "coinciding" << "de-DE"
+            << header + gauge + "flow-meter\tmeter\tmanometer\tdébitmètre\tFLOWDEVICE_HOODEX_METER\tx\n"
+            << QStringList() << "\"manometer\" stands for both gauge and flow-meter";
+        QTest::newRow("duct called channel")
+            << "borrowed" << "de-DE" << header + channel + duct << QStringList{"TAP_LABEL_DUCT=tarvik=Kanal"}
+            << "TAP_LABEL_DUCT \"Kanal\" of tarvik is duct but says \"Kanal\", the word for channel";
+        QTest::newRow("gauge called meter")
+            << "borrowed" << "de-DE" << header + gauge + meter
+            << QStringList{"GAUGE_APP_TITLE=gauge=Manometer (Hoodex-Messgerät)"}
+            << "GAUGE_APP_TITLE \"Manometer (Hoodex-Messgerät)\" of gauge is gauge but says \"Messgerät\", the "
+               "word for flow-meter";
+        QTest::newRow("own word holds the other")
+            << "borrowed" << "fr-FR" << header + flow + box << QStringList{"TAP_LABEL_FLOW_BOX=gauge=Boîte de débit"}
+            << QString();
+        QTest::newRow("listed under both")
+            << "borrowed" << "de-DE" << header + fan + ref << QStringList{"TAP_LABEL_FAN_REF=gauge=Gebläse-Ref"}
+            << QString();
+        QTest::newRow("English use not listed")
+            << "unlisted" << "en-US" << header + gauge << QStringList{"GAUGE_SERIAL=gauge=Gauge serial"}
+            << "GAUGE_SERIAL \"Gauge serial\" of gauge names gauge (\"gauge\") but is not listed under it";
+        QTest::newRow("English use of a wider term")
+            << "unlisted" << "en-US" << header + flow + box << QStringList{"TAP_LABEL_FLOW_BOX=gauge=Flow Box"}
+            << QString();
+        QTest::newRow("three full stops")
+            << "notation" << "de-DE" << header << QStringList{"APP_LAUNCHING=tarvik=Starte %1..."}
+            << "APP_LAUNCHING \"Starte %1...\" of tarvik: \"...\" for \"\u2026\"";
+        QTest::newRow("break before percent")
+            << "notation" << "de-DE" << header << QStringList{"BATTERY=tarvik=%1 % verbleibend"}
+            << "BATTERY \"%1 % verbleibend\" of tarvik: a breaking space before %";
+        QTest::newRow("no-break space before percent")
+            << "notation" << "de-DE" << header << QStringList{"BATTERY=tarvik=%1\u00a0% verbleibend"} << QString();
+        QTest::newRow("two apostrophes")
+            << "notation" << "de-DE" << header << QStringList{"A=tarvik=Geht's", "B=tarvik=Geht\u2019s"}
+            << "de-DE mixes the apostrophes ' and \u2019";
+        QTest::newRow("French colon")
+            << "notation" << "fr-FR" << header << QStringList{"GAUGE=lumvar=Manomètre : %1"}
+            << "GAUGE \"Manomètre : %1\" of lumvar: no narrow no-break space before :";
+        QTest::newRow("French colon, narrow space")
+            << "notation" << "fr-FR" << header << QStringList{"GAUGE=lumvar=Manomètre\u202f: %1"} << QString();
+    }
+    void wordChecksFindFaults()
+    {
+        QFETCH(QString, check);
+        QFETCH(QString, locale);
+        QFETCH(QString, glossary);
+        QFETCH(QStringList, texts);
+        QFETCH(QString, finding);
+        QString error;
+        const QList<Term> terms = parseGlossary(glossary, &error);
+        QVERIFY2(error.isEmpty(), qPrintable(error));
+        Texts catalogue;
+        for (const QString &entry : texts) {
+            const QStringList parts = entry.split('=');
+            QCOMPARE(parts.size(), 3);
+            catalogue.insert(parts[0], {parts[1], parts[2]});
+        }
+        QStringList found;
+        if (check == "differing")
+            found = differingTexts(catalogue);
+        else if (check == "missing")
+            found = missingTermWords(terms, locale, catalogue);
+        else if (check == "coinciding")
+            found = coincidingWords(terms, locale);
+        else if (check == "borrowed")
+            found = borrowedWords(terms, locale, catalogue);
+        else if (check == "unlisted")
+            found = unlistedUses(terms, catalogue);
+        else if (check == "notation")
+            found = notationFaults(locale, catalogue);
+        else
+            QFAIL(qPrintable("no check " + check));
+        QCOMPARE(found, finding.isEmpty() ? QStringList() : QStringList{finding});
+    }
+
+    // One locale per row: the host's tap-label strip and the gauge's tap boxes
+    // show the same message side by side, and so do the apps' titles.
+    void messagesReadAlikeInEveryCatalogue_data() { addLocaleRows(); }
+    void messagesReadAlikeInEveryCatalogue()
+    {
+        QFETCH(QString, locale);
+        const Texts texts = textsOf(locale);
+        QVERIFY(!texts.isEmpty());
+        const QStringList found = differingTexts(texts);
+        QVERIFY2(reportFindings(found), qPrintable(QString::number(found.size()) + " messages differ, listed above"));
+    }
+
+    void glossaryIsComplete()
+    {
+        QString error;
+        const QList<Term> terms = readGlossary(&error);
+        QVERIFY2(error.isEmpty(), qPrintable(error));
+        QVERIFY(terms.size() >= 10);
+        const QStringList locales = localesOfProduct();
+        QCOMPARE(locales.size(), 11);
+        const Texts english = textsOf("en-US");
+        QSet<QString> ids;
+        for (const Term &term : terms) {
+            QVERIFY2(!term.id.isEmpty() && !ids.contains(term.id), qPrintable("term \"" + term.id + "\""));
+            ids.insert(term.id);
+            QCOMPARE(QStringList(term.forms.keys()), locales);
+            for (const QString &locale : locales)
+                QVERIFY2(!term.forms.value(locale).isEmpty(), qPrintable(term.id + " has no word in " + locale));
+            QVERIFY2(!term.messages.isEmpty(), qPrintable(term.id + " names no message"));
+            for (const QString &message : term.messages)
+                QVERIFY2(english.contains(message), qPrintable(term.id + ": no message " + message));
+        }
+        const QStringList found = unlistedUses(terms, english);
+        QVERIFY2(reportFindings(found), qPrintable(QString::number(found.size()) + " texts unlisted, listed above"));
+    }
+
+    // Per locale: every message listed under a term holds the term's word in
+    // every catalogue; no two terms share a word, in the glossary or in a
+    // text (the gauge and a flow meter, a duct and a channel told apart).
+    void glossaryWordsAreUsed_data() { addLocaleRows(); }
+    void glossaryWordsAreUsed()
+    {
+        QFETCH(QString, locale);
+        QString error;
+        const QList<Term> terms = readGlossary(&error);
+        QVERIFY2(error.isEmpty(), qPrintable(error));
+        const Texts texts = textsOf(locale);
+        const QStringList found = coincidingWords(terms, locale) + missingTermWords(terms, locale, texts)
+                                  + borrowedWords(terms, locale, texts);
+        QVERIFY2(reportFindings(found), qPrintable(QString::number(found.size()) + " findings, listed above"));
+    }
+
+    void spacingAndPunctuation_data() { addLocaleRows(); }
+    void spacingAndPunctuation()
+    {
+        QFETCH(QString, locale);
+        const QStringList found = notationFaults(locale, textsOf(locale));
+        QVERIFY2(reportFindings(found), qPrintable(QString::number(found.size()) + " findings, listed above"));
+    }
+
+private:
+    void addLocaleRows()
+    {
+        QTest::addColumn<QString>("locale");
+        for (const QString &locale : localesOfProduct())
+            QTest::newRow(qPrintable(locale)) << locale;
     }
 };
 

@@ -122,7 +122,7 @@ JourneyCase {
             verify(button && button.visible, buttons[b] + " shown");
             var hits = [];
             if (data.gap < 0) {
-                verify(dialog.__fading, "the dialog still fades in");
+                requireRunning(dialog.__fading, "the dialog's fade-in");
                 hits.push(tap(button, data.how));
             } else {
                 tryCompare(dialog, "opacity", 1, t(2000));
@@ -338,7 +338,7 @@ JourneyCase {
         var details = Journey.find(probe.initialPage, "detailsButton");
         wait(paceMs);
         tap(details, data.how);
-        verify(root.pageStack.busy, "the details page is being pushed");
+        requireRunning(root.pageStack.busy, "the push of the details page");
         wait(data.gap);
         var back = backButton();
         verify(back.visible, "the back button shown during the push");
@@ -355,7 +355,7 @@ JourneyCase {
         compare(root.pageStack.currentItem, probe.detailsPage);
         wait(paceMs);
         tap(backButton(), data.how);
-        verify(root.pageStack.busy, "the details page is being popped");
+        requireRunning(root.pageStack.busy, "the pop of the details page");
         wait(data.gap);
         p = centreOf(details);
         hit = tapAt(p.x, p.y, data.how);

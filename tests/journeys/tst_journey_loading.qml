@@ -45,7 +45,7 @@ JourneyCase {
         verify(slowLoading(), "the slow app still loads after the tap");
         compare(root.__currAppId, slowId);
         verify(bar.opened, "a launching message");
-        compare(bar.text, "Launching Slow...");
+        compare(bar.text, "Launching Slow\u2026");
         wait(paceMs);
         if (data.fromProbe)
             tap(actionButton("action/home"), data.how);

@@ -217,7 +217,7 @@ JourneyCase {
         var button = Journey.find(dialog, data.button);
         verify(button && button.visible, data.button + " shown");
         if (data.gap < 0) {
-            verify(dialog.__fading, "the dialog fades in");
+            requireRunning(dialog.__fading, "the dialog's fade-in");
             follow(tap(button, data.how));
         } else {
             tryCompare(dialog, "opacity", 1, t(2000));
@@ -253,8 +253,8 @@ JourneyCase {
             "en-US": { "title": "Select Test Type", "continue": "Continue", "goBack": "Go Back",
                        "launching": "Launching Gauge with selected configuration\u2026", "gauge": "Gauge" },
             "de-DE": { "title": "Pr\u00fcfart w\u00e4hlen", "continue": "Weiter", "goBack": "Zur\u00fcck",
-                       "launching": "Messger\u00e4t wird mit der gew\u00e4hlten Konfiguration gestartet\u2026",
-                       "gauge": "Messger\u00e4t" }
+                       "launching": "Manometer wird mit der gew\u00e4hlten Konfiguration gestartet\u2026",
+                       "gauge": "Manometer" }
         }[language.language];
         verify(texts, "texts for " + language.language);
         openWizard(data.how);

@@ -29,6 +29,11 @@ Item {
     }
 
     Component {
+        id: buttonComponent
+        Button {}
+    }
+
+    Component {
         id: subheaderComponent
         ListItem.Subheader {}
     }
@@ -86,6 +91,24 @@ Item {
             label.style = "title";
             compare(label.font.pixelSize, 12, "an explicit size stays");
             compare(label.font.weight, Font.Medium);
+        }
+
+        // A button's text in capitals reads as the language spells it in
+        // capitals: "ß" becomes "SS", never a lone "ß" among capitals.
+        function test_buttonCapitals_data() {
+            return [
+                { tag: "sharp s", text: "Schließen", shown: "SCHLIESSEN" },
+                { tag: "umlaut", text: "Zurück", shown: "ZURÜCK" },
+                { tag: "accent", text: "Éteindre", shown: "ÉTEINDRE" },
+                { tag: "no case", text: "取消", shown: "取消" }
+            ];
+        }
+        function test_buttonCapitals(data) {
+            var button = createTemporaryObject(buttonComponent, root, { "text": data.text });
+            verify(button);
+            var label = findChild(button, "buttonLabel");
+            compare(label.text, data.shown);
+            compare(button.text, data.text, "the button's own text stays as given");
         }
 
         function test_styledTextField() {

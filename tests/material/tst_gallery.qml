@@ -3,7 +3,9 @@ import QtTest 1.1
 import Material 0.2
 
 // Renders the gallery's scenes at the device size (480 × 272 dp, one pixel per
-// dp) to gallery-<n>.png in the test's working directory, the build directory.
+// dp) to gallery-<n>.png in the test's working directory, the build directory,
+// and in scene 1 the components one by one to material-<Component>.png
+// (scripts/docs-pictures.sh copies them all into docs/images/material/).
 TestCase {
     id: testCase
     name: "Gallery"
@@ -24,6 +26,13 @@ TestCase {
         Units.pixelDensity = savedDensity;
     }
 
+    function grabItem(item, file) {
+        verify(item.width > 0 && item.height > 0, file);
+        var saved = false;
+        item.grabToImage(function(result) { saved = result.saveToFile(file); });
+        tryVerify(function() { return saved; }, 5000 * timeoutFactor, file + " written");
+    }
+
     function test_renderScenes() {
         var component = Qt.createComponent("../../material/gallery/Gallery.qml");
         compare(component.status, Component.Ready, component.errorString());
@@ -40,8 +49,12 @@ TestCase {
             var file = "gallery-" + scene + ".png";
             gallery.contentItem.grabToImage(function(result) { saved = result.saveToFile(file); });
             tryVerify(function() { return saved; }, 5000 * timeoutFactor, file + " written");
-            if (scene === 1)
+            if (scene === 1) {
                 mouseRelease(gallery.pressDemo);
+                tryVerify(function() { return gallery.settled; }, 5000 * timeoutFactor, "the ripple ends");
+                for (var name in gallery.componentItems)
+                    grabItem(gallery.componentItems[name], "material-" + name + ".png");
+            }
         }
     }
 }

@@ -15,7 +15,8 @@ class ScreenProbe;
 class HttpProbe;
 
 // Gives a QML engine the context the host gives its engine: `appManager` (over
-// $VELTRA_TEST_APPS_DIR, else the staged apps), `globalConfig`, `icondir` and
+// $VELTRA_TEST_APPS_DIR, else the staged apps, and the libraries named in
+// $VELTRA_TEST_APPS), `globalConfig`, `icondir` and
 // `language` ($VELTRA_TEST_LANGUAGE, else en-US), with the host's resources
 // registered and every device path mapped into a fresh temporary root. The
 // context property `simulatedDevice` (DeviceFileWriter) plays the device,

@@ -9,11 +9,11 @@
     </message>
     <message>
         <source>TEST_TYPE_DUCT_TIGHTNESS</source>
-        <translation>Kanaldichtheit</translation>
+        <translation>Luftkanaldichtheit</translation>
     </message>
     <message>
         <source>TEST_TYPE_AIR_HANDLER_FLOW</source>
-        <translation>Luftstrom Lüftungsgerät</translation>
+        <translation>Volumenstrom Lüftungsgerät</translation>
     </message>
     <message>
         <source>TEST_TYPE_OTHER</source>
@@ -37,31 +37,31 @@
     </message>
     <message>
         <source>FLOWDEVICE_TORNEL_3_FAN</source>
-        <translation>Tornel 3 110V Gebläse</translation>
+        <translation>Gebläse Tornel 3 110V</translation>
     </message>
     <message>
         <source>FLOWDEVICE_TORNEL_3_220V_FAN</source>
-        <translation>Tornel 3 220V Gebläse</translation>
+        <translation>Gebläse Tornel 3 220V</translation>
     </message>
     <message>
         <source>FLOWDEVICE_TORNEL_4_FAN</source>
-        <translation>Tornel 4 220V Gebläse</translation>
+        <translation>Gebläse Tornel 4 220V</translation>
     </message>
     <message>
         <source>FLOWDEVICE_WHIRLEX_B_FAN</source>
-        <translation>Whirlex® B Gebläse</translation>
+        <translation>Gebläse Whirlex® B</translation>
     </message>
     <message>
         <source>FLOWDEVICE_HOODEX_METER</source>
-        <translation>Hoodex Messgerät</translation>
+        <translation>Messgerät Hoodex</translation>
     </message>
     <message>
         <source>FLOWDEVICE_PLENARA_AH_METER</source>
-        <translation>Plenara® AH Messgerät</translation>
+        <translation>Messgerät Plenara® AH</translation>
     </message>
     <message>
         <source>FLOWDEVICE_NANOSEEP_METER</source>
-        <translation>Nanoseep Messgerät</translation>
+        <translation>Messgerät Nanoseep</translation>
     </message>
 </context>
 <context>
@@ -80,7 +80,7 @@
     </message>
     <message>
         <source>GAUGE_LOCATION_PAGE_TITLE</source>
-        <translation>Standort des Messgeräts wählen</translation>
+        <translation>Standort des Manometers wählen</translation>
     </message>
     <message>
         <source>TEST_DEVICE_PAGE_TITLE</source>
@@ -88,7 +88,7 @@
     </message>
     <message>
         <source>TUBING_CONNNECTIONS_PAGE_TITLE</source>
-        <translation>Schläuche anschließen und Start drücken</translation>
+        <translation>Schläuche anschließen und starten</translation>
     </message>
     <message>
         <source>CONFIRM_SELECTIONS_DIALOG_TITLE</source>
@@ -104,11 +104,11 @@
     </message>
     <message>
         <source>CONFIRM_SELECTIONS_DIALOG_GAUGE_LOCATION</source>
-        <translation>Messgerät: %1</translation>
+        <translation>Manometer: %1</translation>
     </message>
     <message>
         <source>LAUNCHING_GAUGE_SNACKBAR</source>
-        <translation>Messgerät wird mit der gewählten Konfiguration gestartet…</translation>
+        <translation>Manometer wird mit der gewählten Konfiguration gestartet…</translation>
     </message>
 </context>
 </TS>

@@ -49,7 +49,7 @@
     </message>
     <message>
         <source>FLOWDEVICE_WHIRLEX_B_FAN</source>
-        <translation>Ventilador Whirlex® B</translation>
+        <translation>Ventilador Whirlex® B</translation>
     </message>
     <message>
         <source>FLOWDEVICE_HOODEX_METER</source>

@@ -5,15 +5,15 @@
     <name>DecisionTree</name>
     <message>
         <source>TEST_TYPE_BUILDING_TIGHTNESS</source>
-        <translation>Étanchéité du bâtiment</translation>
+        <translation>Étanchéité à l’air du bâtiment</translation>
     </message>
     <message>
         <source>TEST_TYPE_DUCT_TIGHTNESS</source>
-        <translation>Étanchéité des conduits</translation>
+        <translation>Étanchéité à l’air des conduits</translation>
     </message>
     <message>
         <source>TEST_TYPE_AIR_HANDLER_FLOW</source>
-        <translation>Débit de la centrale de traitement d'air</translation>
+        <translation>Débit de la centrale de traitement d’air</translation>
     </message>
     <message>
         <source>TEST_TYPE_OTHER</source>
@@ -29,11 +29,11 @@
     </message>
     <message>
         <source>GAUGE_LOCATION_INSIDE_BUILDING</source>
-        <translation>À l'intérieur du bâtiment</translation>
+        <translation>À l’intérieur du bâtiment</translation>
     </message>
     <message>
         <source>GAUGE_LOCATION_OUTSIDE_BUILDING</source>
-        <translation>À l'extérieur du bâtiment</translation>
+        <translation>À l’extérieur du bâtiment</translation>
     </message>
     <message>
         <source>FLOWDEVICE_TORNEL_3_FAN</source>
@@ -49,7 +49,7 @@
     </message>
     <message>
         <source>FLOWDEVICE_WHIRLEX_B_FAN</source>
-        <translation>Ventilateur Whirlex® B</translation>
+        <translation>Ventilateur Whirlex® B</translation>
     </message>
     <message>
         <source>FLOWDEVICE_HOODEX_METER</source>
@@ -80,15 +80,15 @@
     </message>
     <message>
         <source>GAUGE_LOCATION_PAGE_TITLE</source>
-        <translation>Choisir l'emplacement du manomètre</translation>
+        <translation>Choisir l’emplacement du manomètre</translation>
     </message>
     <message>
         <source>TEST_DEVICE_PAGE_TITLE</source>
-        <translation>Choisir l'appareil de test</translation>
+        <translation>Choisir l’appareil de test</translation>
     </message>
     <message>
         <source>TUBING_CONNNECTIONS_PAGE_TITLE</source>
-        <translation>Raccordez les tubes et appuyez sur Démarrer</translation>
+        <translation>Raccorder les tubes et démarrer</translation>
     </message>
     <message>
         <source>CONFIRM_SELECTIONS_DIALOG_TITLE</source>
@@ -104,7 +104,7 @@
     </message>
     <message>
         <source>CONFIRM_SELECTIONS_DIALOG_GAUGE_LOCATION</source>
-        <translation>Manomètre : %1</translation>
+        <translation>Manomètre : %1</translation>
     </message>
     <message>
         <source>LAUNCHING_GAUGE_SNACKBAR</source>

@@ -5,11 +5,11 @@
     <name>DecisionTree</name>
     <message>
         <source>TEST_TYPE_BUILDING_TIGHTNESS</source>
-        <translation>Tenuta dell'edificio</translation>
+        <translation>Tenuta all'aria dell'edificio</translation>
     </message>
     <message>
         <source>TEST_TYPE_DUCT_TIGHTNESS</source>
-        <translation>Tenuta dei condotti</translation>
+        <translation>Tenuta all'aria dei condotti</translation>
     </message>
     <message>
         <source>TEST_TYPE_AIR_HANDLER_FLOW</source>
@@ -49,7 +49,7 @@
     </message>
     <message>
         <source>FLOWDEVICE_WHIRLEX_B_FAN</source>
-        <translation>Ventilatore Whirlex® B</translation>
+        <translation>Ventilatore Whirlex® B</translation>
     </message>
     <message>
         <source>FLOWDEVICE_HOODEX_METER</source>
@@ -72,11 +72,11 @@
     </message>
     <message>
         <source>TEST_TYPE_PAGE_TITLE</source>
-        <translation>Seleziona il tipo di test</translation>
+        <translation>Seleziona il tipo di prova</translation>
     </message>
     <message>
         <source>TEST_DIRECTION_PAGE_TITLE</source>
-        <translation>Seleziona la direzione del test</translation>
+        <translation>Seleziona la direzione della prova</translation>
     </message>
     <message>
         <source>GAUGE_LOCATION_PAGE_TITLE</source>

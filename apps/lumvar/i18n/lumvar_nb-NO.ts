@@ -5,11 +5,11 @@
     <name>DecisionTree</name>
     <message>
         <source>TEST_TYPE_BUILDING_TIGHTNESS</source>
-        <translation>Bygningens tetthet</translation>
+        <translation>Bygningens lufttetthet</translation>
     </message>
     <message>
         <source>TEST_TYPE_DUCT_TIGHTNESS</source>
-        <translation>Kanaltetthet</translation>
+        <translation>Luftkanalenes lufttetthet</translation>
     </message>
     <message>
         <source>TEST_TYPE_AIR_HANDLER_FLOW</source>
@@ -80,7 +80,7 @@
     </message>
     <message>
         <source>GAUGE_LOCATION_PAGE_TITLE</source>
-        <translation>Velg plassering av måleren</translation>
+        <translation>Velg plassering av manometeret</translation>
     </message>
     <message>
         <source>TEST_DEVICE_PAGE_TITLE</source>
@@ -104,11 +104,11 @@
     </message>
     <message>
         <source>CONFIRM_SELECTIONS_DIALOG_GAUGE_LOCATION</source>
-        <translation>Måler: %1</translation>
+        <translation>Manometer: %1</translation>
     </message>
     <message>
         <source>LAUNCHING_GAUGE_SNACKBAR</source>
-        <translation>Starter måleren med valgt oppsett…</translation>
+        <translation>Starter manometeret med valgt oppsett…</translation>
     </message>
 </context>
 </TS>

@@ -9,11 +9,11 @@
     </message>
     <message>
         <source>TEST_TYPE_DUCT_TIGHTNESS</source>
-        <translation>Luchtdichtheid kanalen</translation>
+        <translation>Luchtdichtheid luchtkanalen</translation>
     </message>
     <message>
         <source>TEST_TYPE_AIR_HANDLER_FLOW</source>
-        <translation>Luchtdebiet luchtbehandelingskast</translation>
+        <translation>Debiet luchtbehandelingskast</translation>
     </message>
     <message>
         <source>TEST_TYPE_OTHER</source>
@@ -80,7 +80,7 @@
     </message>
     <message>
         <source>GAUGE_LOCATION_PAGE_TITLE</source>
-        <translation>Kies de plaats van de meter</translation>
+        <translation>Kies de plaats van de manometer</translation>
     </message>
     <message>
         <source>TEST_DEVICE_PAGE_TITLE</source>
@@ -104,11 +104,11 @@
     </message>
     <message>
         <source>CONFIRM_SELECTIONS_DIALOG_GAUGE_LOCATION</source>
-        <translation>Meter: %1</translation>
+        <translation>Manometer: %1</translation>
     </message>
     <message>
         <source>LAUNCHING_GAUGE_SNACKBAR</source>
-        <translation>Meter wordt gestart met de gekozen configuratie…</translation>
+        <translation>Manometer wordt gestart met de gekozen configuratie…</translation>
     </message>
 </context>
 </TS>

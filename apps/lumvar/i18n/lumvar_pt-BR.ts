@@ -5,11 +5,11 @@
     <name>DecisionTree</name>
     <message>
         <source>TEST_TYPE_BUILDING_TIGHTNESS</source>
-        <translation>Estanqueidade da edificação</translation>
+        <translation>Estanqueidade ao ar da edificação</translation>
     </message>
     <message>
         <source>TEST_TYPE_DUCT_TIGHTNESS</source>
-        <translation>Estanqueidade de dutos</translation>
+        <translation>Estanqueidade ao ar dos dutos</translation>
     </message>
     <message>
         <source>TEST_TYPE_AIR_HANDLER_FLOW</source>
@@ -49,7 +49,7 @@
     </message>
     <message>
         <source>FLOWDEVICE_WHIRLEX_B_FAN</source>
-        <translation>Ventilador Whirlex® B</translation>
+        <translation>Ventilador Whirlex® B</translation>
     </message>
     <message>
         <source>FLOWDEVICE_HOODEX_METER</source>
@@ -80,7 +80,7 @@
     </message>
     <message>
         <source>GAUGE_LOCATION_PAGE_TITLE</source>
-        <translation>Selecione a localização do medidor</translation>
+        <translation>Selecione a localização do manômetro</translation>
     </message>
     <message>
         <source>TEST_DEVICE_PAGE_TITLE</source>
@@ -88,7 +88,7 @@
     </message>
     <message>
         <source>TUBING_CONNNECTIONS_PAGE_TITLE</source>
-        <translation>Conecte as mangueiras e pressione Iniciar</translation>
+        <translation>Conecte as mangueiras e inicie</translation>
     </message>
     <message>
         <source>CONFIRM_SELECTIONS_DIALOG_TITLE</source>
@@ -104,11 +104,11 @@
     </message>
     <message>
         <source>CONFIRM_SELECTIONS_DIALOG_GAUGE_LOCATION</source>
-        <translation>Medidor: %1</translation>
+        <translation>Manômetro: %1</translation>
     </message>
     <message>
         <source>LAUNCHING_GAUGE_SNACKBAR</source>
-        <translation>Iniciando o medidor com a configuração selecionada…</translation>
+        <translation>Iniciando o manômetro com a configuração selecionada…</translation>
     </message>
 </context>
 </TS>

@@ -29,11 +29,11 @@
     </message>
     <message>
         <source>GAUGE_LOCATION_INSIDE_BUILDING</source>
-        <translation>仪表在建筑内</translation>
+        <translation>建筑内</translation>
     </message>
     <message>
         <source>GAUGE_LOCATION_OUTSIDE_BUILDING</source>
-        <translation>仪表在建筑外</translation>
+        <translation>建筑外</translation>
     </message>
     <message>
         <source>FLOWDEVICE_TORNEL_3_FAN</source>

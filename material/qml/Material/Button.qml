@@ -59,11 +59,16 @@ FocusScope {
         onClicked: button.__activate()
     }
 
+    // The button style sets its text in capitals. The text is put into
+    // capitals here, by the full case mapping, so that "ß" becomes "SS"
+    // ("SCHLIESSEN"); the font's capitals style maps letter by letter and
+    // would show "SCHLIEßEN".
     Label {
         id: label
+        objectName: "buttonLabel"
         anchors.centerIn: parent
         style: "button"
-        text: button.text
+        text: button.text.toLocaleUpperCase()
         color: button.enabled ? button.textColor : Theme.light.hintColor
     }
 }

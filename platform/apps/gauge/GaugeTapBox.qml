@@ -2,7 +2,9 @@ import QtQuick 2.4
 import Material 0.2
 
 // One pressure tap: a small caption ("In", "Ref") over what its tube leads to.
-// Both texts show in the case they are given.
+// Both texts show in the case they are given. What the tube leads to is set
+// smaller rather than cut, down to a size that still reads: it names a fan
+// model or a tube colour.
 Rectangle {
     id: tapBox
 
@@ -42,6 +44,8 @@ Rectangle {
         anchors.bottomMargin: Units.dp(3)
         width: parent.width - x - Units.dp(4)
         elide: Text.ElideRight
+        fontSizeMode: Text.HorizontalFit
+        minimumPixelSize: Units.dp(11)
         style: "body2"
         text: tapBox.text
     }

@@ -44,6 +44,16 @@ private slots:
         QTest::addColumn<QString>("file");
         QTest::addColumn<QString>("className");
         QTest::addColumn<QJsonObject>("record");
+        QTest::addColumn<QStringList>("resourceFiles");
+        QStringList lumvarFiles = {"/LumvarApp.qml", "/DecisionTree.qml", "/MultiChoicePage.qml",
+                                   "/ConnectionsPage.qml"};
+        QStringList sorvelFiles = {"/SorvelApp.qml", "/keyboard.png"};
+        for (const char *locale : {"de-DE", "en-BE", "en-GB", "en-US", "es-ES", "fr-FR", "it-IT", "nb-NO", "nl-NL",
+                                   "pt-BR", "zh-CN"}) {
+            lumvarFiles << QString("/i18n/lumvar_%1.qm").arg(locale);
+            if (QByteArray(locale) != "zh-CN")
+                sorvelFiles << QString("/i18n/sorvel_%1.qm").arg(locale);
+        }
         QTest::newRow("lumvar") << kLumvar << "LumvarApp"
                                 << QJsonObject{{"type", "com.ostrelle.veltra.AppInterface"},
                                                {"id", "com.ostrelle.veltra.Lumvar"},
@@ -52,7 +62,8 @@ private slots:
                                                {"qmlUrl", "LumvarApp.qml"},
                                                {"sequence", 10000},
                                                {"iconFileName", "lumvar.color.svg"},
-                                               {"version", "0.0.0"}};
+                                               {"version", "0.0.0"}}
+                                << lumvarFiles;
         QTest::newRow("sorvel") << kSorvel << "SorvelApp"
                                 << QJsonObject{{"type", "com.ostrelle.veltra.AppInterface"},
                                                {"id", "com.ostrelle.veltra.Sorvel"},
@@ -61,18 +72,30 @@ private slots:
                                                {"qmlUrl", "SorvelApp.qml"},
                                                {"sequence", 11000},
                                                {"icon", "awesome/database"},
-                                               {"version", "0.0.0"}};
+                                               {"version", "0.0.0"}}
+                                << sorvelFiles;
     }
     void metadataOfBothApps()
     {
         QFETCH(QString, file);
         QFETCH(QString, className);
         QFETCH(QJsonObject, record);
+        QFETCH(QStringList, resourceFiles);
         const QJsonObject meta = QPluginLoader(file).metaData();
         QCOMPARE(meta.value("IID").toString(), "com.ostrelle.veltra." + className + "Plugin");
         QCOMPARE(meta.value("className").toString(), className);
         QCOMPARE(meta.value("debug").toBool(), false);
-        QCOMPARE(meta.value("MetaData").toObject(), record);
+        // The record as written, and the build's list of every file the library registers.
+        QJsonObject embedded = meta.value("MetaData").toObject();
+        const QJsonValue listed = embedded.take("resourceFiles");
+        QCOMPARE(embedded, record);
+        QStringList files;
+        for (const QJsonValue &value : listed.toArray())
+            files << value.toString();
+        QCOMPARE(files, resourceFiles);
+        QVERIFY(QPluginLoader(file).load());
+        for (const QString &f : files)
+            QVERIFY2(QFile::exists(":" + f), qPrintable(f));
     }
 
     void instanceIsOneObjectThatCastsToTheInterface()

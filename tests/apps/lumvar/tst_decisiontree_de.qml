@@ -17,7 +17,7 @@ TestCase {
 
     function test_germanLabels() {
         var labels = tree.getOptions().map(function(option) { return option.label; });
-        compare(labels, ["Gebäudedichtheit", "Kanaldichtheit", "Luftstrom Lüftungsgerät", "Andere Anwendungen"]);
+        compare(labels, ["Gebäudedichtheit", "Luftkanaldichtheit", "Volumenstrom Lüftungsgerät", "Andere Anwendungen"]);
         tree.push("TEST_TYPE_BUILDING_TIGHTNESS");
         compare(tree.getOptions().map(function(option) { return option.label; }), ["Unterdruck", "Überdruck"]);
         tree.push("TEST_DIRECTION_PRESSURIZE");
@@ -25,13 +25,13 @@ TestCase {
                 ["Im Gebäude", "Außerhalb des Gebäudes"]);
         tree.push("GAUGE_LOCATION_INSIDE_BUILDING");
         compare(tree.getOptions().map(function(option) { return option.label; }),
-                ["Tornel 3 110V Gebläse", "Whirlex® B Gebläse", "Tornel 4 220V Gebläse", "Tornel 3 220V Gebläse"]);
+                ["Gebläse Tornel 3 110V", "Gebläse Whirlex® B", "Gebläse Tornel 4 220V", "Gebläse Tornel 3 220V"]);
     }
 
     function test_keysStayUntranslated() {
         var options = tree.getOptions();
         compare(options[0].key, "TEST_TYPE_BUILDING_TIGHTNESS");
-        compare(tree.devices.FLOWDEVICE_PLENARA_AH_METER.label, "Plenara® AH Messgerät");
+        compare(tree.devices.FLOWDEVICE_PLENARA_AH_METER.label, "Messgerät Plenara® AH");
         compare(tree.devices.FLOWDEVICE_PLENARA_AH_METER.key, "FLOWDEVICE_PLENARA_AH_METER");
     }
 }

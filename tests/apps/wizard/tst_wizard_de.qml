@@ -41,7 +41,7 @@ ShellFixture {
         screenshot(root, "wizard_confirm_de.png");
         dialog.close();
         tryCompare(dialog, "visible", false);
-        compare(root.pageStack.currentItem.title, "Schläuche anschließen und Start drücken");
+        compare(root.pageStack.currentItem.title, "Schläuche anschließen und starten");
         screenshot(root, "wizard_result_de.png");
     }
 }

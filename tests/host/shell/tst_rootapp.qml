@@ -186,7 +186,7 @@ TestCase {
         verify(appLoader(root, aId).status !== Loader.Ready);
         root.launchApp(aId);
         verify(snackbar.opened);
-        compare(snackbar.text, "Launching Recording A...");
+        compare(snackbar.text, "Launching Recording A\u2026");
         tryCompare(snackbar, "opened", false, 5000 * timeoutFactor);
         compare(calls(aId), ["create", "start"]);
     }

@@ -14,12 +14,17 @@ ShellFixture {
         var root = startShell();
         compare(language.language, "de-DE");
         var home = waitForApp(root, Harness.homeId);
-        compare(root.pageStack.currentItem.title, "Start");
+        compare(root.pageStack.currentItem.title, "Startseite");
         home.launch(Harness.gaugeId, { "chAInputLbl": "TAP_LABEL_OUTSIDE" });
         var gauge = waitForApp(root, Harness.gaugeId);
         compare(Harness.find(Harness.find(gauge.initialPage, "modeChip"), "chipValue").text, "Druck / Druck");
         var channelA = Harness.find(gauge.initialPage, "channelA");
         compare(Harness.find(Harness.find(channelA, "inputTap"), "tapText").text, "Außen");
+        // The shell's strip below says the same, in the case given: capitals
+        // would spell it "AUßEN".
+        var stripLabel = Harness.find(Harness.find(gauge.initialPage, "tapStrip"), "inputALabel");
+        compare(stripLabel.text, "Außen");
+        compare(stripLabel.font.capitalization, Font.MixedCase);
         // A decimal comma: "-49,7".
         verify(/^-\d+,\d$/.test(Harness.find(channelA, "reading").text), Harness.find(channelA, "reading").text);
         screenshot(root, "gauge_de.png");
@@ -29,7 +34,7 @@ ShellFixture {
         compare(Harness.find(settings.initialPage, "language_de-DE").selected, true);
         settings.launch(Harness.updatesId);
         var updates = waitForApp(root, Harness.updatesId);
-        compare(Harness.find(updates.initialPage, "statusLabel").text, "Ihr Messgerät ist auf dem neuesten Stand");
+        compare(Harness.find(updates.initialPage, "statusLabel").text, "Ihr Manometer ist auf dem neuesten Stand");
         updates.launch(Harness.powerId);
         waitForApp(root, Harness.powerId);
         var confirm = Harness.find(root.overlayLayer, "powerConfirmDialog");

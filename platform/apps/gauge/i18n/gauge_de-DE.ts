@@ -5,7 +5,7 @@
     <name>GaugeApp</name>
     <message>
         <source>GAUGE_APP_TITLE</source>
-        <translation>Messgerät</translation>
+        <translation>Manometer</translation>
     </message>
     <message>
         <source>GAUGE_MODE</source>
@@ -25,7 +25,7 @@
     </message>
     <message>
         <source>GAUGE_TAP_INPUT</source>
-        <translation>Ein</translation>
+        <translation>Eing.</translation>
     </message>
     <message>
         <source>GAUGE_TAP_REFERENCE</source>
@@ -81,7 +81,7 @@
     </message>
     <message>
         <source>TAP_LABEL_NONE</source>
-        <translation>Keiner</translation>
+        <translation>Keine</translation>
     </message>
     <message>
         <source>TAP_LABEL_BUILDING</source>
@@ -89,11 +89,11 @@
     </message>
     <message>
         <source>TAP_LABEL_DUCT</source>
-        <translation>Kanal</translation>
+        <translation>Luftkanal</translation>
     </message>
     <message>
         <source>TAP_LABEL_ENCLOSURE</source>
-        <translation>Gehäuse</translation>
+        <translation>Prüfraum</translation>
     </message>
     <message>
         <source>TAP_LABEL_OUTSIDE</source>
@@ -101,19 +101,19 @@
     </message>
     <message>
         <source>TAP_LABEL_T4_FAN</source>
-        <translation>T4 Gebläse</translation>
+        <translation>T4-Gebläse</translation>
     </message>
     <message>
         <source>TAP_LABEL_T3_FAN</source>
-        <translation>T3 Gebläse</translation>
+        <translation>T3-Gebläse</translation>
     </message>
     <message>
         <source>TAP_LABEL_T3_220_FAN</source>
-        <translation>T3 220 Gebläse</translation>
+        <translation>T3-220-Gebläse</translation>
     </message>
     <message>
         <source>TAP_LABEL_WX_FAN</source>
-        <translation>WX Gebläse</translation>
+        <translation>WX-Gebläse</translation>
     </message>
     <message>
         <source>TAP_LABEL_NSM_RED</source>
@@ -129,7 +129,7 @@
     </message>
     <message>
         <source>TAP_LABEL_ROUND_TRANS</source>
-        <translation>Rund-Übg.</translation>
+        <translation>Rundüberg.</translation>
     </message>
     <message>
         <source>TAP_LABEL_NSM_BLUE</source>

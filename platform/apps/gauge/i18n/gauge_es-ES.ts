@@ -45,7 +45,7 @@
     </message>
     <message>
         <source>CHANNELMODE_AH_FLOW</source>
-        <translation>Caudal de la unidad de tratamiento</translation>
+        <translation>Caudal de la unidad de tratamiento de aire</translation>
     </message>
     <message>
         <source>CHANNELMODE_FLOW</source>
@@ -101,19 +101,19 @@
     </message>
     <message>
         <source>TAP_LABEL_T4_FAN</source>
-        <translation>Ventilador T4</translation>
+        <translation>Vent. T4</translation>
     </message>
     <message>
         <source>TAP_LABEL_T3_FAN</source>
-        <translation>Ventilador T3</translation>
+        <translation>Vent. T3</translation>
     </message>
     <message>
         <source>TAP_LABEL_T3_220_FAN</source>
-        <translation>Ventilador T3 220</translation>
+        <translation>Vent. T3 220</translation>
     </message>
     <message>
         <source>TAP_LABEL_WX_FAN</source>
-        <translation>Ventilador WX</translation>
+        <translation>Vent. WX</translation>
     </message>
     <message>
         <source>TAP_LABEL_NSM_RED</source>
@@ -125,11 +125,11 @@
     </message>
     <message>
         <source>TAP_LABEL_FAN_REF</source>
-        <translation>Ref. ventilador</translation>
+        <translation>Ref. vent.</translation>
     </message>
     <message>
         <source>TAP_LABEL_ROUND_TRANS</source>
-        <translation>Trans. red.</translation>
+        <translation>Trans. circ.</translation>
     </message>
     <message>
         <source>TAP_LABEL_NSM_BLUE</source>

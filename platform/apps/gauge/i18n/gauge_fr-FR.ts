@@ -45,7 +45,7 @@
     </message>
     <message>
         <source>CHANNELMODE_AH_FLOW</source>
-        <translation>Débit de la centrale de traitement d'air</translation>
+        <translation>Débit de la centrale de traitement d’air</translation>
     </message>
     <message>
         <source>CHANNELMODE_FLOW</source>
@@ -61,7 +61,7 @@
     </message>
     <message>
         <source>PRESSUREUNITS_INH2O</source>
-        <translation>po H₂O</translation>
+        <translation>po CE</translation>
     </message>
     <message>
         <source>PRESSUREUNITS_MMH2O</source>
@@ -101,19 +101,19 @@
     </message>
     <message>
         <source>TAP_LABEL_T4_FAN</source>
-        <translation>Ventilateur T4</translation>
+        <translation>Vent. T4</translation>
     </message>
     <message>
         <source>TAP_LABEL_T3_FAN</source>
-        <translation>Ventilateur T3</translation>
+        <translation>Vent. T3</translation>
     </message>
     <message>
         <source>TAP_LABEL_T3_220_FAN</source>
-        <translation>Ventilateur T3 220</translation>
+        <translation>Vent. T3 220</translation>
     </message>
     <message>
         <source>TAP_LABEL_WX_FAN</source>
-        <translation>Ventilateur WX</translation>
+        <translation>Vent. WX</translation>
     </message>
     <message>
         <source>TAP_LABEL_NSM_RED</source>
@@ -121,15 +121,15 @@
     </message>
     <message>
         <source>TAP_LABEL_FLOW_BOX</source>
-        <translation>Caisson de débit</translation>
+        <translation>Boîte de débit</translation>
     </message>
     <message>
         <source>TAP_LABEL_FAN_REF</source>
-        <translation>Réf. ventil.</translation>
+        <translation>Réf. vent.</translation>
     </message>
     <message>
         <source>TAP_LABEL_ROUND_TRANS</source>
-        <translation>Trans. rond</translation>
+        <translation>Trans. ronde</translation>
     </message>
     <message>
         <source>TAP_LABEL_NSM_BLUE</source>

@@ -101,19 +101,19 @@
     </message>
     <message>
         <source>TAP_LABEL_T4_FAN</source>
-        <translation>Ventilatore T4</translation>
+        <translation>Vent. T4</translation>
     </message>
     <message>
         <source>TAP_LABEL_T3_FAN</source>
-        <translation>Ventilatore T3</translation>
+        <translation>Vent. T3</translation>
     </message>
     <message>
         <source>TAP_LABEL_T3_220_FAN</source>
-        <translation>Ventilatore T3 220</translation>
+        <translation>Vent. T3 220</translation>
     </message>
     <message>
         <source>TAP_LABEL_WX_FAN</source>
-        <translation>Ventilatore WX</translation>
+        <translation>Vent. WX</translation>
     </message>
     <message>
         <source>TAP_LABEL_NSM_RED</source>
@@ -121,15 +121,15 @@
     </message>
     <message>
         <source>TAP_LABEL_FLOW_BOX</source>
-        <translation>Cassa di flusso</translation>
+        <translation>Box flusso</translation>
     </message>
     <message>
         <source>TAP_LABEL_FAN_REF</source>
-        <translation>Rif. ventil.</translation>
+        <translation>Rif. vent.</translation>
     </message>
     <message>
         <source>TAP_LABEL_ROUND_TRANS</source>
-        <translation>Trans. tondo</translation>
+        <translation>Trans. tonda</translation>
     </message>
     <message>
         <source>TAP_LABEL_NSM_BLUE</source>

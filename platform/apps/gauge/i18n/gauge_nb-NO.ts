@@ -5,7 +5,7 @@
     <name>GaugeApp</name>
     <message>
         <source>GAUGE_APP_TITLE</source>
-        <translation>Måler</translation>
+        <translation>Manometer</translation>
     </message>
     <message>
         <source>GAUGE_MODE</source>
@@ -45,7 +45,7 @@
     </message>
     <message>
         <source>CHANNELMODE_AH_FLOW</source>
-        <translation>Luftmengde luftbehandlingsaggregat</translation>
+        <translation>Luftmengde i ventilasjonsaggregat</translation>
     </message>
     <message>
         <source>CHANNELMODE_FLOW</source>
@@ -89,11 +89,11 @@
     </message>
     <message>
         <source>TAP_LABEL_DUCT</source>
-        <translation>Kanal</translation>
+        <translation>Luftkanal</translation>
     </message>
     <message>
         <source>TAP_LABEL_ENCLOSURE</source>
-        <translation>Innkapsling</translation>
+        <translation>Testrom</translation>
     </message>
     <message>
         <source>TAP_LABEL_OUTSIDE</source>
@@ -101,19 +101,19 @@
     </message>
     <message>
         <source>TAP_LABEL_T4_FAN</source>
-        <translation>T4 vifte</translation>
+        <translation>T4-vifte</translation>
     </message>
     <message>
         <source>TAP_LABEL_T3_FAN</source>
-        <translation>T3 vifte</translation>
+        <translation>T3-vifte</translation>
     </message>
     <message>
         <source>TAP_LABEL_T3_220_FAN</source>
-        <translation>T3 220 vifte</translation>
+        <translation>T3 220-vifte</translation>
     </message>
     <message>
         <source>TAP_LABEL_WX_FAN</source>
-        <translation>WX vifte</translation>
+        <translation>WX-vifte</translation>
     </message>
     <message>
         <source>TAP_LABEL_NSM_RED</source>
@@ -121,7 +121,7 @@
     </message>
     <message>
         <source>TAP_LABEL_FLOW_BOX</source>
-        <translation>Strømningsboks</translation>
+        <translation>Måleboks</translation>
     </message>
     <message>
         <source>TAP_LABEL_FAN_REF</source>

@@ -5,7 +5,7 @@
     <name>GaugeApp</name>
     <message>
         <source>GAUGE_APP_TITLE</source>
-        <translation>Meter</translation>
+        <translation>Manometer</translation>
     </message>
     <message>
         <source>GAUGE_MODE</source>
@@ -89,11 +89,11 @@
     </message>
     <message>
         <source>TAP_LABEL_DUCT</source>
-        <translation>Kanaal</translation>
+        <translation>Luchtkanaal</translation>
     </message>
     <message>
         <source>TAP_LABEL_ENCLOSURE</source>
-        <translation>Omkasting</translation>
+        <translation>Testruimte</translation>
     </message>
     <message>
         <source>TAP_LABEL_OUTSIDE</source>
@@ -101,19 +101,19 @@
     </message>
     <message>
         <source>TAP_LABEL_T4_FAN</source>
-        <translation>T4 ventilator</translation>
+        <translation>T4-ventilator</translation>
     </message>
     <message>
         <source>TAP_LABEL_T3_FAN</source>
-        <translation>T3 ventilator</translation>
+        <translation>T3-ventilator</translation>
     </message>
     <message>
         <source>TAP_LABEL_T3_220_FAN</source>
-        <translation>T3 220 ventilator</translation>
+        <translation>T3 220-vent.</translation>
     </message>
     <message>
         <source>TAP_LABEL_WX_FAN</source>
-        <translation>WX ventilator</translation>
+        <translation>WX-ventilator</translation>
     </message>
     <message>
         <source>TAP_LABEL_NSM_RED</source>
@@ -125,11 +125,11 @@
     </message>
     <message>
         <source>TAP_LABEL_FAN_REF</source>
-        <translation>Vent. ref</translation>
+        <translation>Ref. ventilator</translation>
     </message>
     <message>
         <source>TAP_LABEL_ROUND_TRANS</source>
-        <translation>Rond overg.</translation>
+        <translation>Ronde overg.</translation>
     </message>
     <message>
         <source>TAP_LABEL_NSM_BLUE</source>
@@ -145,7 +145,7 @@
     </message>
     <message>
         <source>HOME_ACTION_NAME</source>
-        <translation>Start</translation>
+        <translation>Beginscherm</translation>
     </message>
 </context>
 </TS>

@@ -5,7 +5,7 @@
     <name>GaugeApp</name>
     <message>
         <source>GAUGE_APP_TITLE</source>
-        <translation>Medidor</translation>
+        <translation>Manômetro</translation>
     </message>
     <message>
         <source>GAUGE_MODE</source>
@@ -85,7 +85,7 @@
     </message>
     <message>
         <source>TAP_LABEL_BUILDING</source>
-        <translation>Edifício</translation>
+        <translation>Edificação</translation>
     </message>
     <message>
         <source>TAP_LABEL_DUCT</source>
@@ -93,7 +93,7 @@
     </message>
     <message>
         <source>TAP_LABEL_ENCLOSURE</source>
-        <translation>Invólucro</translation>
+        <translation>Recinto</translation>
     </message>
     <message>
         <source>TAP_LABEL_OUTSIDE</source>
@@ -101,19 +101,19 @@
     </message>
     <message>
         <source>TAP_LABEL_T4_FAN</source>
-        <translation>Ventilador T4</translation>
+        <translation>Vent. T4</translation>
     </message>
     <message>
         <source>TAP_LABEL_T3_FAN</source>
-        <translation>Ventilador T3</translation>
+        <translation>Vent. T3</translation>
     </message>
     <message>
         <source>TAP_LABEL_T3_220_FAN</source>
-        <translation>Ventilador T3 220</translation>
+        <translation>Vent. T3 220</translation>
     </message>
     <message>
         <source>TAP_LABEL_WX_FAN</source>
-        <translation>Ventilador WX</translation>
+        <translation>Vent. WX</translation>
     </message>
     <message>
         <source>TAP_LABEL_NSM_RED</source>
@@ -125,11 +125,11 @@
     </message>
     <message>
         <source>TAP_LABEL_FAN_REF</source>
-        <translation>Ref. ventil.</translation>
+        <translation>Ref. vent.</translation>
     </message>
     <message>
         <source>TAP_LABEL_ROUND_TRANS</source>
-        <translation>Trans. red.</translation>
+        <translation>Trans. circ.</translation>
     </message>
     <message>
         <source>TAP_LABEL_NSM_BLUE</source>

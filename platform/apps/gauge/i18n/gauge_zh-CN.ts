@@ -37,19 +37,19 @@
     </message>
     <message>
         <source>CHANNELMODE_FLOWAT50</source>
-        <translation>流量 @50 Pa</translation>
+        <translation>风量 @50 Pa</translation>
     </message>
     <message>
         <source>CHANNELMODE_FLOWAT25</source>
-        <translation>流量 @25 Pa</translation>
+        <translation>风量 @25 Pa</translation>
     </message>
     <message>
         <source>CHANNELMODE_AH_FLOW</source>
-        <translation>空气处理机组流量</translation>
+        <translation>空气处理机组风量</translation>
     </message>
     <message>
         <source>CHANNELMODE_FLOW</source>
-        <translation>流量</translation>
+        <translation>风量</translation>
     </message>
     <message>
         <source>PRESSUREUNITS_PA</source>
@@ -69,7 +69,7 @@
     </message>
     <message>
         <source>TAP_LABEL_INPUT</source>
-        <translation>输入</translation>
+        <translation>输入端</translation>
     </message>
     <message>
         <source>TAP_LABEL_REFERENCE_ABBREV</source>
@@ -77,7 +77,7 @@
     </message>
     <message>
         <source>TAP_LABEL_REFERENCE</source>
-        <translation>参考</translation>
+        <translation>参考端</translation>
     </message>
     <message>
         <source>TAP_LABEL_NONE</source>
@@ -93,7 +93,7 @@
     </message>
     <message>
         <source>TAP_LABEL_ENCLOSURE</source>
-        <translation>围护</translation>
+        <translation>被测空间</translation>
     </message>
     <message>
         <source>TAP_LABEL_OUTSIDE</source>
@@ -121,7 +121,7 @@
     </message>
     <message>
         <source>TAP_LABEL_FLOW_BOX</source>
-        <translation>流量罩</translation>
+        <translation>风量罩</translation>
     </message>
     <message>
         <source>TAP_LABEL_FAN_REF</source>

@@ -5,7 +5,7 @@
     <name>HomeApp</name>
     <message>
         <source>HOME_APP_TITLE</source>
-        <translation>Start</translation>
+        <translation>Startseite</translation>
     </message>
     <message>
         <source>HOME_NO_APPS</source>

@@ -13,7 +13,7 @@
     </message>
     <message>
         <source>POWER_DIALOG_MSG</source>
-        <translation>Das Messgerät wird ausgeschaltet. Nicht gespeicherte Messwerte gehen verloren.</translation>
+        <translation>Das Manometer wird ausgeschaltet. Nicht gespeicherte Messwerte gehen verloren.</translation>
     </message>
     <message>
         <source>POWER_DIALOG_CONFIRM</source>
@@ -25,7 +25,7 @@
     </message>
     <message>
         <source>POWER_PAGE_HINT</source>
-        <translation>Zum Ausschalten bestätigen</translation>
+        <translation>Zum Ausschalten des Manometers bestätigen</translation>
     </message>
     <message>
         <source>POWER_SHUTTING_DOWN</source>

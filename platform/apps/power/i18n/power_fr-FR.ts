@@ -9,11 +9,11 @@
     </message>
     <message>
         <source>POWER_DIALOG_TITLE</source>
-        <translation>Éteindre ?</translation>
+        <translation>Éteindre ?</translation>
     </message>
     <message>
         <source>POWER_DIALOG_MSG</source>
-        <translation>Le manomètre va s'éteindre. Les mesures non enregistrées seront perdues.</translation>
+        <translation>Le manomètre va s’éteindre. Les mesures non enregistrées seront perdues.</translation>
     </message>
     <message>
         <source>POWER_DIALOG_CONFIRM</source>

@@ -25,7 +25,7 @@
     </message>
     <message>
         <source>POWER_PAGE_HINT</source>
-        <translation>Confermare per spegnere il manometro</translation>
+        <translation>Conferma per spegnere il manometro</translation>
     </message>
     <message>
         <source>POWER_SHUTTING_DOWN</source>

@@ -13,7 +13,7 @@
     </message>
     <message>
         <source>POWER_DIALOG_MSG</source>
-        <translation>Måleren slås av. Avlesninger som ikke er lagret, går tapt.</translation>
+        <translation>Manometeret slås av. Avlesninger som ikke er lagret, går tapt.</translation>
     </message>
     <message>
         <source>POWER_DIALOG_CONFIRM</source>
@@ -25,7 +25,7 @@
     </message>
     <message>
         <source>POWER_PAGE_HINT</source>
-        <translation>Bekreft for å slå av måleren</translation>
+        <translation>Bekreft for å slå av manometeret</translation>
     </message>
     <message>
         <source>POWER_SHUTTING_DOWN</source>

@@ -13,7 +13,7 @@
     </message>
     <message>
         <source>POWER_DIALOG_MSG</source>
-        <translation>De meter wordt uitgeschakeld. Niet-opgeslagen metingen gaan verloren.</translation>
+        <translation>De manometer wordt uitgeschakeld. Niet-opgeslagen metingen gaan verloren.</translation>
     </message>
     <message>
         <source>POWER_DIALOG_CONFIRM</source>
@@ -25,7 +25,7 @@
     </message>
     <message>
         <source>POWER_PAGE_HINT</source>
-        <translation>Bevestig om de meter uit te schakelen</translation>
+        <translation>Bevestig om de manometer uit te schakelen</translation>
     </message>
     <message>
         <source>POWER_SHUTTING_DOWN</source>

@@ -13,7 +13,7 @@
     </message>
     <message>
         <source>POWER_DIALOG_MSG</source>
-        <translation>O medidor será desligado. As leituras não salvas serão perdidas.</translation>
+        <translation>O manômetro será desligado. As leituras não salvas serão perdidas.</translation>
     </message>
     <message>
         <source>POWER_DIALOG_CONFIRM</source>
@@ -25,7 +25,7 @@
     </message>
     <message>
         <source>POWER_PAGE_HINT</source>
-        <translation>Confirme para desligar o medidor</translation>
+        <translation>Confirme para desligar o manômetro</translation>
     </message>
     <message>
         <source>POWER_SHUTTING_DOWN</source>

@@ -9,7 +9,7 @@
     </message>
     <message>
         <source>SETTINGS_GAUGE_SECTION</source>
-        <translation>Messgerät</translation>
+        <translation>Manometer</translation>
     </message>
     <message>
         <source>SETTINGS_MODEL</source>

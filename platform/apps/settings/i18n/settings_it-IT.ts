@@ -21,7 +21,7 @@
     </message>
     <message>
         <source>SETTINGS_CALIBRATION_DATE</source>
-        <translation>Calibrato il</translation>
+        <translation>Tarato il</translation>
     </message>
     <message>
         <source>SETTINGS_SOFTWARE_VERSION</source>

@@ -9,7 +9,7 @@
     </message>
     <message>
         <source>SETTINGS_GAUGE_SECTION</source>
-        <translation>Meter</translation>
+        <translation>Manometer</translation>
     </message>
     <message>
         <source>SETTINGS_MODEL</source>
@@ -41,7 +41,7 @@
     </message>
     <message>
         <source>HOME_ACTION_NAME</source>
-        <translation>Start</translation>
+        <translation>Beginscherm</translation>
     </message>
 </context>
 </TS>

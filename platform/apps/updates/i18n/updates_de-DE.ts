@@ -17,7 +17,7 @@
     </message>
     <message>
         <source>UPDATES_UP_TO_DATE</source>
-        <translation>Ihr Messgerät ist auf dem neuesten Stand</translation>
+        <translation>Ihr Manometer ist auf dem neuesten Stand</translation>
     </message>
     <message>
         <source>UPDATES_SOFTWARE_VERSION</source>

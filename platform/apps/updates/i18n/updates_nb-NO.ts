@@ -17,7 +17,7 @@
     </message>
     <message>
         <source>UPDATES_UP_TO_DATE</source>
-        <translation>Måleren er oppdatert</translation>
+        <translation>Manometeret er oppdatert</translation>
     </message>
     <message>
         <source>UPDATES_SOFTWARE_VERSION</source>

@@ -17,7 +17,7 @@
     </message>
     <message>
         <source>UPDATES_UP_TO_DATE</source>
-        <translation>Uw meter is up-to-date</translation>
+        <translation>Uw manometer is up-to-date</translation>
     </message>
     <message>
         <source>UPDATES_SOFTWARE_VERSION</source>
@@ -33,7 +33,7 @@
     </message>
     <message>
         <source>HOME_ACTION_NAME</source>
-        <translation>Start</translation>
+        <translation>Beginscherm</translation>
     </message>
 </context>
 </TS>

@@ -17,7 +17,7 @@
     </message>
     <message>
         <source>UPDATES_UP_TO_DATE</source>
-        <translation>Seu medidor está atualizado</translation>
+        <translation>Seu manômetro está atualizado</translation>
     </message>
     <message>
         <source>UPDATES_SOFTWARE_VERSION</source>
