@@ -1,8 +1,10 @@
 # veltra_add_app(<target>
 #     CLASS <plug-in class>          e.g. LumvarApp
 #     METADATA <json>                the app's record, embedded under "MetaData"
-#     QML <files...>                 at the resource root, by file name
-#     [FILES <files...>]             pictures and other resources, also at the root
+#     QML <files...>                 at the resource root, by file name; compiled
+#                                    ahead of time (QML and JavaScript)
+#     [FILES <files...>]             pictures and other resources, also at the root,
+#                                    embedded as they are
 #     [TS_DIR <dir> NAME <name> [LOCALES <locales...>]]
 #                                    <dir>/<name>_<locale>.ts -> ":/i18n/<name>_<locale>.qm"
 #     [OUTPUT_DIR <dir>]             where the library is written
@@ -227,9 +229,12 @@ function(veltra_add_app target)
         "Q_PLUGIN_METADATA" "FILE[ \t]*\"([^\"]+)\"")
     set_source_files_properties(${gen_dir}/${header_base}.h PROPERTIES OBJECT_DEPENDS ${metadata})
     set_target_properties(${target} PROPERTIES LIBRARY_OUTPUT_DIRECTORY ${ARG_OUTPUT_DIR})
+    if(ARG_OUTPUT_DIR STREQUAL VELTRA_STAGE_APPS)
+        veltra_stage_targets(${target})
+    endif()
 
     if(ARG_QML OR ARG_FILES)
-        veltra_add_resources(${target} NAME ${target}_qml FILES ${ARG_QML} ${ARG_FILES})
+        veltra_add_resources(${target} NAME ${target}_qml FILES ${ARG_QML} UNCOMPILED ${ARG_FILES})
     endif()
     if(COMMAND veltra_lint_qml)
         veltra_lint_qml(${ARG_QML})
@@ -240,5 +245,12 @@ function(veltra_add_app target)
     endif()
     if(NOT ARG_NO_INSTALL)
         install(TARGETS ${target} LIBRARY DESTINATION ${VELTRA_INSTALL_APPS} COMPONENT app-${target})
+        # For a Debian package of the app: its record and what it carries.
+        set_property(GLOBAL APPEND PROPERTY VELTRA_INSTALLED_APPS ${target})
+        set_property(TARGET ${target} PROPERTY VELTRA_APP_RECORD ${metadata_source})
+        foreach(f IN LISTS ARG_QML ARG_FILES)
+            get_filename_component(abs ${f} ABSOLUTE)
+            set_property(GLOBAL APPEND PROPERTY VELTRA_PACKAGE_FILES_app-${target} ${abs})
+        endforeach()
     endif()
 endfunction()

@@ -11,6 +11,19 @@ set(VELTRA_STAGE_ICONS ${VELTRA_STAGE_DIR}/opt/veltra/icons)
 # Simulated device root for development runs: every mapped device path lands here.
 set(VELTRA_STAGE_ROOTFS ${VELTRA_STAGE_DIR}/rootfs)
 
+# veltra_stage_targets(<targets...>): targets whose output is part of the staged
+# device tree. The target veltra_stage builds them all and nothing else (no
+# tests), as the ARM build in CI does.
+function(veltra_stage_targets)
+    set_property(GLOBAL APPEND PROPERTY VELTRA_STAGE_TARGETS ${ARGN})
+endfunction()
+
+function(veltra_add_stage_target)
+    get_property(targets GLOBAL PROPERTY VELTRA_STAGE_TARGETS)
+    add_custom_target(veltra_stage)
+    add_dependencies(veltra_stage ${targets})
+endfunction()
+
 set(VELTRA_INSTALL_BIN opt/tarvik/bin)
 set(VELTRA_INSTALL_LIB opt/tarvik/lib)
 set(VELTRA_INSTALL_APPS opt/veltra/apps)

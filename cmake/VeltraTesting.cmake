@@ -5,6 +5,11 @@ set(VELTRA_TEST_ENV
     QT_QUICK_BACKEND=software
     QT_LOGGING_RULES=qt.qpa.*=false
     XDG_RUNTIME_DIR=${CMAKE_BINARY_DIR}/test-runtime)
+# A cross build runs its tests through the emulator (CMAKE_CROSSCOMPILING_EMULATOR)
+# with what its toolchain file says the emulated programs need (VELTRA_CROSS_RUN_ENV).
+if(CMAKE_CROSSCOMPILING)
+    list(APPEND VELTRA_TEST_ENV ${VELTRA_CROSS_RUN_ENV})
+endif()
 file(MAKE_DIRECTORY ${CMAKE_BINARY_DIR}/test-runtime)
 file(CHMOD ${CMAKE_BINARY_DIR}/test-runtime DIRECTORY_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE)
 

@@ -107,8 +107,10 @@ function(veltra_add_translations target)
     qt5_add_resources(rcc_src ${qrc} OPTIONS -name ${ARG_BASE}_i18n)
     set_property(SOURCE ${rcc_src} APPEND PROPERTY OBJECT_DEPENDS ${qm_files})
     target_sources(${target} PRIVATE ${rcc_src} ${qm_files})
-    # Translation sources that the i18n checks read.
+    # Translation sources that the i18n checks read, and the Debian packages'
+    # font dependencies (packaging/).
     set_property(GLOBAL APPEND PROPERTY VELTRA_TS_FILES ${ts_files})
+    set_property(TARGET ${target} APPEND PROPERTY VELTRA_TARGET_TS_FILES ${ts_files})
 endfunction()
 
 # <target>_lupdate: lupdate over the QML and JavaScript among <sources> into

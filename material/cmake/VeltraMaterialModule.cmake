@@ -21,6 +21,7 @@ function(veltra_material_add_resource alias file)
     endif()
     set_property(GLOBAL APPEND PROPERTY VELTRA_MATERIAL_QRC_ENTRIES "<file alias=\"${alias}\"${attributes}>${abs}</file>")
     set_property(GLOBAL APPEND PROPERTY VELTRA_MATERIAL_QRC_DEPENDS "${abs}")
+    set_property(GLOBAL APPEND PROPERTY VELTRA_MATERIAL_QRC_PATHS "${VELTRA_MATERIAL_IMPORT_PREFIX}/${alias}|${abs}")
     if(NOT alias MATCHES "/qmldir$")
         set_property(GLOBAL APPEND PROPERTY VELTRA_MATERIAL_DISK_ENTRIES "${alias}|${abs}")
     endif()
@@ -78,21 +79,24 @@ function(veltra_material_module uri)
 endfunction()
 
 # veltra_material_resources(<name> <out_source_var>)
-# Writes <name>.qrc with every entry added so far and compiles it with rcc into
-# a source file whose initialiser function is qInitResources_<name>().
+# Writes <name>.qrc with every entry added so far and compiles it with rcc, and
+# its QML ahead of time (veltra_compile_qml_resources), into source files whose
+# initialiser function is qInitResources_<name>().
 function(veltra_material_resources name out_var)
     get_property(entries GLOBAL PROPERTY VELTRA_MATERIAL_QRC_ENTRIES)
     get_property(depends GLOBAL PROPERTY VELTRA_MATERIAL_QRC_DEPENDS)
+    get_property(paths GLOBAL PROPERTY VELTRA_MATERIAL_QRC_PATHS)
     string(REPLACE ";" "\n    " entry_lines "${entries}")
     set(qrc_file "${CMAKE_CURRENT_BINARY_DIR}/${name}.qrc")
     file(WRITE "${qrc_file}.tmp"
         "<!DOCTYPE RCC>\n<RCC version=\"1.0\">\n<qresource prefix=\"${VELTRA_MATERIAL_IMPORT_PREFIX}\">\n    ${entry_lines}\n</qresource>\n</RCC>\n")
     configure_file("${qrc_file}.tmp" "${qrc_file}" COPYONLY)
+    veltra_compile_qml_resources(${name} "${qrc_file}" compiled rcc_name ${paths})
     set(out "${CMAKE_CURRENT_BINARY_DIR}/qrc_${name}.cpp")
     add_custom_command(OUTPUT "${out}"
-        COMMAND Qt5::rcc --name ${name} --output "${out}" "${qrc_file}"
+        COMMAND Qt5::rcc --name ${rcc_name} --output "${out}" "${qrc_file}"
         DEPENDS "${qrc_file}" ${depends}
         COMMENT "Compiling the Material library resources"
         VERBATIM)
-    set(${out_var} "${out}" PARENT_SCOPE)
+    set(${out_var} "${out}" ${compiled} PARENT_SCOPE)
 endfunction()

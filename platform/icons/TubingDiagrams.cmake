@@ -126,6 +126,7 @@ foreach(codes IN LISTS tubing_names)
         DEPENDS ${tubing_dir}/${name}
         VERBATIM)
     list(APPEND staged_tubing ${VELTRA_STAGE_ICONS}/${name})
-    install(FILES ${tubing_dir}/${name} DESTINATION ${VELTRA_INSTALL_ICONS})
+    install(FILES ${tubing_dir}/${name} DESTINATION ${VELTRA_INSTALL_ICONS} COMPONENT runtime)
 endforeach()
 add_custom_target(veltra_tubing_diagrams ALL DEPENDS ${staged_tubing})
+veltra_stage_targets(veltra_tubing_diagrams)

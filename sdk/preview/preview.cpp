@@ -27,6 +27,7 @@
 #include <QQuickWindow>
 #include <QScreen>
 #include <QSettings>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTimer>
 
@@ -156,7 +157,11 @@ int main(int argc, char **argv)
         screenshot = library.completeBaseName() + QStringLiteral("-preview.png");
 
     // Where this program is installed: <prefix>/bin beside <prefix>/opt/tarvik/bin.
-    const QString programDir = QFileInfo(QString::fromLocal8Bit(argv[0])).absoluteDir().absolutePath();
+    // Started by name, it was found on PATH (not in the working directory).
+    QString program = QString::fromLocal8Bit(argv[0]);
+    if (!program.contains(QLatin1Char('/')))
+        program = QStandardPaths::findExecutable(program);
+    const QString programDir = QFileInfo(program).absoluteDir().absolutePath();
     const QString shellBinDir = QDir::cleanPath(programDir + QStringLiteral("/../opt/tarvik/bin"));
     const QString installedApps = parser.isSet(appsDirOption)
         ? parser.value(appsDirOption)

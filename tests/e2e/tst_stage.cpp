@@ -1,5 +1,6 @@
 // Starts the real tarvik from the staged device tree, as a user would: headless
 // on the offscreen platform, and on a virtual X display driven by xdotool.
+#include "childprogram.h"
 #include "warningguard.h"
 
 #include <QDeadlineTimer>
@@ -57,7 +58,7 @@ private:
         tarvik.setProcessChannelMode(QProcess::MergedChannels);
         m_log.clear();
         connect(&tarvik, &QProcess::readyRead, this, [this, &tarvik] { m_log += tarvik.readAll(); });
-        tarvik.start(VELTRA_STAGE_BIN_DIR "/tarvik", QStringList());
+        veltra::test::startProgram(tarvik, VELTRA_STAGE_BIN_DIR "/tarvik");
         return tarvik.waitForStarted(veltra::test::timeout(10000)) && waitForLog(tarvik, "STARTUP SOUND!")
             && waitForLog(tarvik, "call allAppsLoaded");
     }

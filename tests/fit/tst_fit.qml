@@ -120,6 +120,16 @@ ShellFixture {
         var confirm = Harness.find(root.overlayLayer, "powerConfirmDialog");
         tryCompare(confirm, "opacity", 1);
         checkScreen("Power off", root.contentItem);
+
+        // The page shown in place of an app that did not load.
+        var errorPage = Qt.createComponent("qrc:/VeltraAppErrorPage.qml");
+        compare(errorPage.status, Component.Ready, errorPage.errorString());
+        var shown = createTemporaryObject(errorPage, root.contentItem, {
+            "appTitle": "Lumvar", "details": "qrc:/LumvarApp.qml:12 Type Page unavailable",
+            "width": root.contentItem.width, "height": root.contentItem.height });
+        verify(shown);
+        checkScreen("App error page", shown);
+        shown.destroy();
     }
 
     function test_2_wizard() {
@@ -253,6 +263,8 @@ ShellFixture {
             var snackbar = Harness.find(root.overlayLayer, "snackbar");
             if (p === 0) {
                 tryCompare(snackbar, "opened", true);
+                // Pictured once it has slid in, not while it fades in.
+                tryCompare(snackbar, "__sliding", false);
                 checkScreen(name + ": gauge starting", root.contentItem, pathSheet);
             }
             snackbar.close();

@@ -5,6 +5,7 @@
 // that the start completes, that defaults stand in for what could not be read,
 // and that nothing outside the saved-data directory changed.
 #include "appmanager.h"
+#include "childprogram.h"
 #include "logcapture.h"
 #include "warningguard.h"
 
@@ -98,7 +99,7 @@ private:
         env.insert("VELTRA_ROOTFS", rootfs());
         env.remove("VELTRA_DEVICE_FILE");
         process.setProcessEnvironment(env);
-        process.start(VELTRA_FAULTPROBE, arguments);
+        veltra::test::startProgram(process, VELTRA_FAULTPROBE, arguments);
         ProbeResult result;
         if (!process.waitForFinished(veltra::test::timeout(60000))) {
             process.kill();
@@ -422,8 +423,8 @@ private slots:
         env.insert("VELTRA_ROOTFS", rootfs());
         for (QProcess *p : {&first, &second})
             p->setProcessEnvironment(env);
-        first.start(VELTRA_FAULTPROBE, QStringList{emptyApps()} + badges("A"));
-        second.start(VELTRA_FAULTPROBE, QStringList{emptyApps()} + badges("B"));
+        veltra::test::startProgram(first, VELTRA_FAULTPROBE, QStringList{emptyApps()} + badges("A"));
+        veltra::test::startProgram(second, VELTRA_FAULTPROBE, QStringList{emptyApps()} + badges("B"));
         QVERIFY(first.waitForFinished(veltra::test::timeout(60000)));
         QVERIFY(second.waitForFinished(veltra::test::timeout(60000)));
         QSettings file(saveData() + "/badges.conf", QSettings::IniFormat);

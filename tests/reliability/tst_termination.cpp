@@ -2,6 +2,7 @@
 // change, a normal quit, and the start after each. The staged tarvik runs
 // offscreen with a start-up app (fixtures/BadgeWriterApp.qml) that writes a
 // badge on start.
+#include "childprogram.h"
 #include "warningguard.h"
 
 #include <QDeadlineTimer>
@@ -43,7 +44,7 @@ private:
         tarvik.setWorkingDirectory(VELTRA_STAGE_BIN_DIR);
         tarvik.setProcessChannelMode(QProcess::MergedChannels);
         m_log.clear();
-        tarvik.start(VELTRA_STAGE_BIN_DIR "/tarvik", QStringList());
+        veltra::test::startProgram(tarvik, VELTRA_STAGE_BIN_DIR "/tarvik");
         QVERIFY(tarvik.waitForStarted(veltra::test::timeout(10000)));
     }
 

@@ -88,7 +88,7 @@
     </message>
     <message>
         <source>TUBING_CONNNECTIONS_PAGE_TITLE</source>
-        <translation>Conecte los tubos y pulse Iniciar</translation>
+        <translation>Conecte los tubos e inicie</translation>
     </message>
     <message>
         <source>CONFIRM_SELECTIONS_DIALOG_TITLE</source>

@@ -88,7 +88,7 @@
     </message>
     <message>
         <source>TUBING_CONNNECTIONS_PAGE_TITLE</source>
-        <translation>Collega i tubi e premi Avvia</translation>
+        <translation>Collega i tubi e avvia</translation>
     </message>
     <message>
         <source>CONFIRM_SELECTIONS_DIALOG_TITLE</source>

@@ -88,7 +88,7 @@
     </message>
     <message>
         <source>TUBING_CONNNECTIONS_PAGE_TITLE</source>
-        <translation>Koble til slangene og trykk Start</translation>
+        <translation>Koble til slangene og start</translation>
     </message>
     <message>
         <source>CONFIRM_SELECTIONS_DIALOG_TITLE</source>

@@ -88,7 +88,7 @@
     </message>
     <message>
         <source>TUBING_CONNNECTIONS_PAGE_TITLE</source>
-        <translation>Sluit de slangen aan en druk op Start</translation>
+        <translation>Sluit de slangen aan en start</translation>
     </message>
     <message>
         <source>CONFIRM_SELECTIONS_DIALOG_TITLE</source>

@@ -25,7 +25,7 @@
     </message>
     <message>
         <source>UNITCONVERTER_SHOW_ON_GAUGE</source>
-        <translation>Auf dem Messgerät zeigen</translation>
+        <translation>Auf dem Manometer zeigen</translation>
     </message>
 </context>
 </TS>

@@ -19,7 +19,7 @@ AppTestCase {
         var app = waitForApp(root);
         compare(app.initialPage.title, "Einheitenrechner");
         compare(findItem(findItem(app.initialPage, "unitRow_PRESSUREUNITS_PA"), "valueLabel").text, "1.234,5");
-        verify(findByText(app.initialPage, "Auf dem Messgerät zeigen"));
+        verify(findByText(app.initialPage, "Auf dem Manometer zeigen"));
         screenshot(root, "unitconverter-de-DE.png");
     }
 }

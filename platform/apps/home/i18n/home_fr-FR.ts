@@ -2,6 +2,14 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr_FR">
 <context>
+    <name>AppTitle</name>
+    <message>
+        <source>com.ostrelle.veltra.Home</source>
+        <extracomment>The app&apos;s title in the launcher; the record says &quot;Home&quot;.</extracomment>
+        <translation>Accueil</translation>
+    </message>
+</context>
+<context>
     <name>HomeApp</name>
     <message>
         <source>HOME_APP_TITLE</source>

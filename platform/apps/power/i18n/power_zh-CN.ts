@@ -13,7 +13,7 @@
     </message>
     <message>
         <source>POWER_DIALOG_MSG</source>
-        <translation>压力计将关机。未保存的读数将会丢失。</translation>
+        <translation>压力计将关机。未保存的读数将丢失。</translation>
     </message>
     <message>
         <source>POWER_DIALOG_CONFIRM</source>

@@ -33,7 +33,7 @@
     </message>
     <message>
         <source>SETTINGS_LANGUAGE_NEXT_START</source>
-        <translation>Se aplica en el próximo inicio</translation>
+        <translation>Se aplica en el próximo arranque</translation>
     </message>
     <message>
         <source>SETTINGS_LANGUAGE_NOT_SAVED</source>

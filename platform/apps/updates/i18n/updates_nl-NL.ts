@@ -17,7 +17,7 @@
     </message>
     <message>
         <source>UPDATES_UP_TO_DATE</source>
-        <translation>Uw manometer is up-to-date</translation>
+        <translation>Uw manometer is bijgewerkt</translation>
     </message>
     <message>
         <source>UPDATES_SOFTWARE_VERSION</source>

@@ -1,0 +1,614 @@
+// The Debian packages as a device gets them: made by cpack from this build
+// (the fixture packages_make), unpacked with dpkg -x into a scratch root that
+// stands for the device's, and the installed shell, its apps and the SDK run
+// from there, offscreen, with the device paths mapped into the scratch root
+// (VELTRA_ROOTFS) and a power-off that only ends the shell. Last, the same
+// start with everything read-only but /opt/save_data and no writable home.
+#include "warningguard.h"
+
+#include <QDirIterator>
+#include <QImage>
+#include <QJsonArray>
+#include <QJsonObject>
+#include <QPluginLoader>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QScopeGuard>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+const QString kDebDir = QStringLiteral(VELTRA_PACKAGES_DIR);
+const QString kVersion = QStringLiteral(VELTRA_PACKAGE_VERSION);
+// Every package of the build, by name.
+const QStringList kPackages = {QStringLiteral("tarvik"), QStringLiteral("lumvar"), QStringLiteral("sorvel"),
+                               QStringLiteral("veltra-standin-apps"), QStringLiteral("veltra-dev")};
+// The app the host never lists (the SDK's preview shows it).
+const QString kUnlistedApp = QStringLiteral("com.ostrelle.veltra.Sorvel");
+// A user without rights to the scratch root's files, for the read-only start as root.
+const uid_t kNobody = 65534;
+
+struct Result
+{
+    int exitCode = -1;
+    QString output;
+};
+
+Result execute(const QString &program, const QStringList &arguments, const QString &workingDirectory = QString(),
+               const QProcessEnvironment &environment = QProcessEnvironment::systemEnvironment())
+{
+    QProcess process;
+    process.setProcessEnvironment(environment);
+    if (!workingDirectory.isEmpty())
+        process.setWorkingDirectory(workingDirectory);
+    process.setProcessChannelMode(QProcess::MergedChannels);
+    process.start(program, arguments);
+    if (!process.waitForStarted(veltra::test::timeout(10000)))
+        return {-1, program + ": " + process.errorString()};
+    if (!process.waitForFinished(veltra::test::timeout(120000))) {
+        process.kill();
+        process.waitForFinished();
+        return {-1, QString::fromLocal8Bit(process.readAll()) + "\n(timed out)"};
+    }
+    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
+            QString::fromLocal8Bit(process.readAll())};
+}
+
+// "Key: value" fields of a package's control file, continuation lines joined.
+QMap<QString, QString> readControlFields(const QString &deb)
+{
+    QMap<QString, QString> fields;
+    QString key;
+    for (const QString &line : execute("dpkg-deb", {"-f", deb}).output.split('\n')) {
+        if (line.startsWith(' ') && !key.isEmpty()) {
+            fields[key] += '\n' + line.mid(1);
+        } else if (line.contains(':')) {
+            key = line.section(':', 0, 0);
+            fields.insert(key, line.section(':', 1).trimmed());
+        }
+    }
+    return fields;
+}
+
+// The package names of a Depends field, every alternative, without versions or
+// architecture qualifiers.
+QStringList dependedNames(const QString &depends)
+{
+    QStringList names;
+    for (const QString &item : depends.split(QRegularExpression("[,|]"), Qt::SkipEmptyParts)) {
+        const QString name = item.trimmed().section(QRegularExpression("[ (:]"), 0, 0);
+        if (!name.isEmpty())
+            names.append(name);
+    }
+    return names;
+}
+
+// Every entry below `dir` (links not followed) by relative path, a file with
+// its size and time: what a start wrote, added or removed shows as a
+// difference (a directory's own time changes with what is added to it).
+QMap<QString, QString> snapshot(const QString &dir)
+{
+    QMap<QString, QString> entries;
+    QDirIterator it(dir, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
+                    QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        it.next();
+        const QFileInfo info = it.fileInfo();
+        QString entry = "dir";
+        if (info.isSymLink())
+            entry = "link to " + info.symLinkTarget();
+        else if (!info.isDir())
+            entry = QString("file %1 %2").arg(info.size()).arg(info.lastModified().toMSecsSinceEpoch());
+        entries.insert(QDir(dir).relativeFilePath(info.filePath()), entry);
+    }
+    return entries;
+}
+
+QStringList differences(const QMap<QString, QString> &before, const QMap<QString, QString> &after)
+{
+    QStringList changed;
+    for (auto it = after.begin(); it != after.end(); ++it) {
+        if (before.value(it.key()) != it.value())
+            changed.append(it.key());
+    }
+    for (auto it = before.begin(); it != before.end(); ++it) {
+        if (!after.contains(it.key()))
+            changed.append(it.key() + " (removed)");
+    }
+    return changed;
+}
+
+// The files a running process has mapped: its program, libraries and plug-ins.
+QSet<QString> mappedFiles(qint64 pid)
+{
+    QSet<QString> files;
+    QFile maps(QString("/proc/%1/maps").arg(pid));
+    if (!maps.open(QIODevice::ReadOnly))
+        return files;
+    for (const QByteArray &line : maps.readAll().split('\n')) {
+        const int slash = line.indexOf('/');
+        if (slash > 0 && !line.endsWith("(deleted)"))
+            files.insert(QString::fromLocal8Bit(line.mid(slash)));
+    }
+    return files;
+}
+
+// The installed packages of this machine, each with the names it depends on
+// (every alternative) and the virtual packages it provides.
+struct PackageDatabase
+{
+    QHash<QString, QStringList> depends;
+    QHash<QString, QStringList> providers;
+    // Every Debian system has these; nothing needs to depend on them.
+    QStringList essential;
+
+    void load()
+    {
+        const Result r = execute("dpkg-query", {"-W", "-f", "${db:Status-Abbrev}\t${Package}\t${Depends}, "
+                                                            "${Pre-Depends}\t${Provides}\t${Essential}\n"});
+        for (const QString &line : r.output.split('\n')) {
+            const QStringList parts = line.split('\t');
+            if (parts.size() < 5 || !parts[0].startsWith("ii"))
+                continue;
+            depends[parts[1]] += dependedNames(parts[2]);
+            for (const QString &virtualName : dependedNames(parts[3]))
+                providers[virtualName].append(parts[1]);
+            if (parts[4] == "yes")
+                essential.append(parts[1]);
+        }
+    }
+
+    // The packages that `roots` bring along, themselves included, on a system
+    // of the essential packages.
+    QSet<QString> closure(const QStringList &roots) const
+    {
+        QSet<QString> seen;
+        QStringList todo = roots + essential;
+        while (!todo.isEmpty()) {
+            const QString name = todo.takeLast();
+            if (seen.contains(name))
+                continue;
+            seen.insert(name);
+            todo += depends.value(name);
+            todo += providers.value(name);
+        }
+        return seen;
+    }
+};
+
+// The Debian packages owning `files`; a file no package owns (a cache, the
+// locale archive) is left out. Debian 12 ships libraries under /lib, which the
+// loader maps by their /usr/lib path.
+QMap<QString, QString> owners(const QSet<QString> &files)
+{
+    QMap<QString, QString> result;
+    QStringList asked;
+    for (const QString &file : files) {
+        asked.append(file);
+        if (file.startsWith("/usr/lib/"))
+            asked.append(file.mid(4));
+    }
+    const Result r = execute("dpkg-query", QStringList("-S") + asked);
+    for (const QString &line : r.output.split('\n')) {
+        const int separator = line.indexOf(": /");
+        if (separator <= 0 || line.startsWith("diversion "))
+            continue;
+        const QString path = line.mid(separator + 2);
+        const QString package = line.left(separator).section(',', 0, 0).section(':', 0, 0).trimmed();
+        result.insert(files.contains(path) ? path : "/usr" + path, package);
+    }
+    return result;
+}
+
+} // namespace
+
+class TestPackages : public QObject
+{
+    Q_OBJECT
+
+private:
+    QTemporaryDir m_scratch;
+    QString m_root;
+    QMap<QString, QString> m_debs; // package -> file
+    QMap<QString, QMap<QString, QString>> m_fields;
+    PackageDatabase m_database;
+    QString m_log;
+
+    QString path(const QString &relative) const { return m_scratch.path() + '/' + relative; }
+
+    // The shell's environment: offscreen, the device's paths in the scratch
+    // root, nothing of the build tree or this machine's user.
+    QProcessEnvironment shellEnvironment() const
+    {
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        for (const char *name : {"VELTRA_DEVICE_FILE", "VELTRA_EDITION", "QML_DISABLE_DISK_CACHE",
+                                 "QML_FORCE_DISK_CACHE", "QML2_IMPORT_PATH", "QML_IMPORT_PATH", "QT_PLUGIN_PATH",
+                                 "LD_LIBRARY_PATH", "XDG_CONFIG_HOME", "XDG_DATA_HOME"})
+            env.remove(name);
+        env.insert("QT_QPA_PLATFORM", "offscreen");
+        env.insert("QT_QUICK_BACKEND", "software");
+        env.insert("VELTRA_ROOTFS", m_root);
+        env.insert("VELTRA_POWEROFF_PROGRAM", path("tools/poweroff"));
+        env.insert("XDG_RUNTIME_DIR", path("run"));
+        env.insert("HOME", path("home"));
+        env.insert("XDG_CACHE_HOME", path("home/.cache"));
+        env.insert("QML_DISK_CACHE_PATH", path("qmlcache"));
+        return env;
+    }
+
+    void start(QProcess &tarvik, const QStringList &wrapper = QStringList())
+    {
+        m_log.clear();
+        tarvik.setProcessEnvironment(shellEnvironment());
+        tarvik.setWorkingDirectory(m_root + "/opt/tarvik/bin");
+        tarvik.setProcessChannelMode(QProcess::MergedChannels);
+        connect(&tarvik, &QProcess::readyRead, this, [this, &tarvik] { m_log += tarvik.readAll(); });
+        const QString program = m_root + "/opt/tarvik/bin/tarvik";
+        if (wrapper.isEmpty())
+            tarvik.start(program, QStringList());
+        else
+            tarvik.start(wrapper.first(), wrapper.mid(1) + QStringList{"--", program});
+        tarvik.waitForStarted(veltra::test::timeout(10000));
+    }
+
+    bool waitForLog(QProcess &tarvik, const QString &text)
+    {
+        QDeadlineTimer deadline(veltra::test::timeout(60000));
+        while (!m_log.contains(text) && !deadline.hasExpired() && tarvik.state() == QProcess::Running)
+            QTest::qWait(20);
+        return m_log.contains(text);
+    }
+
+    // SIGTERM, as the service stops it: ends by itself with exit code 0.
+    bool stop(QProcess &tarvik)
+    {
+        tarvik.terminate();
+        const bool finished = tarvik.waitForFinished(veltra::test::timeout(20000));
+        if (!finished) {
+            tarvik.kill();
+            tarvik.waitForFinished();
+        }
+        m_log += tarvik.readAll();
+        return finished && tarvik.exitStatus() == QProcess::NormalExit && tarvik.exitCode() == 0;
+    }
+
+    static auto ended(QProcess &tarvik)
+    {
+        return qScopeGuard([&tarvik] {
+            if (tarvik.state() != QProcess::NotRunning) {
+                tarvik.kill();
+                tarvik.waitForFinished();
+            }
+        });
+    }
+
+    // The main QML file of every app the packages installed, but the one the
+    // host never lists, read from the libraries' records.
+    QStringList installedAppsMainFiles() const
+    {
+        QStringList files;
+        const QDir apps(m_root + "/opt/veltra/apps");
+        for (const QFileInfo &library : apps.entryInfoList({"*.so"}, QDir::Files)) {
+            const QJsonObject record =
+                QPluginLoader(library.filePath()).metaData().value("MetaData").toObject();
+            if (record.value("id").toString() != kUnlistedApp)
+                files.append(record.value("qmlUrl").toString());
+        }
+        return files;
+    }
+
+    // What the shell's log must show once started: every app loaded, no QML
+    // error, no app skipped.
+    void checkEveryAppLoaded()
+    {
+        const QStringList mainFiles = installedAppsMainFiles();
+        QVERIFY2(mainFiles.size() >= 6, qPrintable(mainFiles.join(' ')));
+        for (const QString &file : mainFiles)
+            QVERIFY2(m_log.contains("onLoaded: " + file), qPrintable(file + " not loaded:\n" + m_log));
+        const QRegularExpression problem("skipped|did not load|\\.qml:[0-9]+|Permission denied");
+        QVERIFY2(!problem.match(m_log).hasMatch(), qPrintable(m_log));
+    }
+
+    static void writeFile(const QString &file, const QByteArray &content, QFile::Permissions permissions)
+    {
+        QDir().mkpath(QFileInfo(file).path());
+        QFile out(file);
+        QVERIFY(out.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        out.write(content);
+        out.close();
+        QVERIFY(out.setPermissions(permissions));
+    }
+
+    // Write access for the scratch root again (QTemporaryDir's clean-up, and
+    // the tests after a read-only one).
+    void makeWritable()
+    {
+        execute("chmod", {"-R", "u+w", m_scratch.path()});
+    }
+
+private slots:
+    void initTestCase()
+    {
+        veltra::test::installWarningGuard();
+        QVERIFY(m_scratch.isValid());
+        // Reachable by the user of the read-only start.
+        QVERIFY(QFile::setPermissions(m_scratch.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner
+                                                            | QFile::ReadOther | QFile::ExeOther
+                                                            | QFile::ReadGroup | QFile::ExeGroup));
+        m_root = path("root");
+        QVERIFY(QDir().mkpath(m_root));
+        for (const QFileInfo &deb : QDir(kDebDir).entryInfoList({"*.deb"}, QDir::Files)) {
+            const QMap<QString, QString> fields = readControlFields(deb.filePath());
+            m_debs.insert(fields.value("Package"), deb.filePath());
+            m_fields.insert(fields.value("Package"), fields);
+            qInfo("%s: %lld bytes (%s kB installed)", qPrintable(deb.fileName()), deb.size(),
+                  qPrintable(fields.value("Installed-Size")));
+        }
+        QCOMPARE(QStringList(m_debs.keys()), [] { QStringList s = kPackages; s.sort(); return s; }());
+        for (const QString &deb : m_debs) {
+            const Result r = execute("dpkg", {"-x", deb, m_root});
+            QVERIFY2(r.exitCode == 0, qPrintable(r.output));
+        }
+        writeFile(path("tools/poweroff"), "#!/bin/sh\nexit 0\n",
+                  QFile::ReadOwner | QFile::ExeOwner | QFile::ReadOther | QFile::ExeOther);
+        QVERIFY(QDir().mkpath(path("home")));
+        QVERIFY(QDir().mkpath(path("qmlcache")));
+        QVERIFY(QDir().mkpath(path("run")));
+        QVERIFY(QFile::setPermissions(path("run"), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+        m_database.load();
+        QVERIFY(!m_database.depends.isEmpty());
+    }
+
+    void cleanupTestCase() { makeWritable(); }
+
+    // Each package's control fields: its architecture is this build's, the
+    // apps and the SDK need the tarvik of the same version, and every package
+    // named in Depends exists (one of ours, or installed on this machine, where
+    // the build found everything it computed).
+    void controlFields_data()
+    {
+        QTest::addColumn<QString>("package");
+        for (const QString &package : kPackages)
+            QTest::newRow(qPrintable(package)) << package;
+    }
+
+    void controlFields()
+    {
+        QFETCH(QString, package);
+        const QMap<QString, QString> fields = m_fields.value(package);
+        QCOMPARE(fields.value("Version"), kVersion);
+        QCOMPARE(fields.value("Architecture"), execute("dpkg", {"--print-architecture"}).output.trimmed());
+        QVERIFY2(!fields.value("Description").isEmpty() && !fields.value("Maintainer").isEmpty(),
+                 qPrintable(package));
+        const QString depends = fields.value("Depends");
+        if (package != "tarvik")
+            QVERIFY2(depends.contains("tarvik (= " + kVersion + ")"), qPrintable(depends));
+        for (const QString &group : depends.split(',', Qt::SkipEmptyParts)) {
+            bool found = false;
+            for (const QString &name : dependedNames(group)) {
+                found = found || kPackages.contains(name) || m_database.depends.contains(name)
+                        || m_database.providers.contains(name);
+            }
+            QVERIFY2(found, qPrintable(package + " depends on " + group.trimmed() + ", which no package is: "
+                                       + depends));
+        }
+    }
+
+    // Together the packages hold exactly what `cmake --install` writes, each
+    // file in one package only (dpkg refuses two packages with one file); the
+    // SDK's part under /opt/veltra-sdk.
+    void packagesHoldTheInstall()
+    {
+        const QString install = path("install");
+        const Result r = execute(VELTRA_CMAKE_COMMAND, {"--install", VELTRA_BUILD_DIR, "--prefix", install});
+        QVERIFY2(r.exitCode == 0, qPrintable(r.output));
+        QSet<QString> expected;
+        QDirIterator it(install, QDir::Files | QDir::System | QDir::Hidden, QDirIterator::Subdirectories);
+        while (it.hasNext()) {
+            const QString file = QDir(install).relativeFilePath(it.next());
+            const bool device = file.startsWith("opt/") || file.startsWith("etc/") || file.startsWith("lib/systemd/");
+            expected.insert(device ? file : "opt/veltra-sdk/" + file);
+        }
+        QMap<QString, QString> packaged;
+        QStringList twice;
+        for (auto deb = m_debs.begin(); deb != m_debs.end(); ++deb) {
+            for (const QString &line : execute("dpkg-deb", {"-c", deb.value()}).output.split('\n')) {
+                if (line.isEmpty() || line.startsWith('d'))
+                    continue;
+                QString file = line.section(QRegularExpression("\\s+"), 5).section(" -> ", 0, 0);
+                file.remove(0, 2); // "./"
+                if (packaged.contains(file))
+                    twice.append(file + " in " + packaged.value(file) + " and " + deb.key());
+                packaged.insert(file, deb.key());
+            }
+        }
+        QVERIFY2(twice.isEmpty(), qPrintable(twice.join('\n')));
+        QCOMPARE(packaged.value("opt/veltra-sdk/opt"), QString("veltra-dev"));
+        packaged.remove("opt/veltra-sdk/opt");
+        const QSet<QString> inPackages(packaged.keyBegin(), packaged.keyEnd());
+        QStringList missing = (expected - inPackages).values();
+        QStringList extra = (inPackages - expected).values();
+        missing.sort();
+        extra.sort();
+        QVERIFY2(missing.isEmpty(), qPrintable("installed, in no package:\n" + missing.join('\n')));
+        QVERIFY2(extra.isEmpty(), qPrintable("in a package, not installed:\n" + extra.join('\n')));
+        QCOMPARE(packaged.value("opt/tarvik/bin/tarvik"), QString("tarvik"));
+        QCOMPARE(packaged.value("etc/default/tarvik"), QString("tarvik"));
+        QCOMPARE(packaged.value("lib/systemd/system/tarvik.service"), QString("tarvik"));
+    }
+
+    // dpkg keeps an administrator's changes to a conffile over upgrades: every
+    // file tarvik puts under /etc is one. Its maintainer scripts parse.
+    void serviceFilesAreConffiles()
+    {
+        const QString control = path("control-tarvik");
+        const Result r = execute("dpkg-deb", {"-e", m_debs.value("tarvik"), control});
+        QVERIFY2(r.exitCode == 0, qPrintable(r.output));
+        QFile conffiles(control + "/conffiles");
+        QVERIFY(conffiles.open(QIODevice::ReadOnly));
+        QStringList listed = QString::fromUtf8(conffiles.readAll()).split('\n', Qt::SkipEmptyParts);
+        QStringList underEtc;
+        QDirIterator it(m_root + "/etc", QDir::Files, QDirIterator::Subdirectories);
+        while (it.hasNext())
+            underEtc.append(it.next().mid(m_root.size()));
+        listed.sort();
+        underEtc.sort();
+        QCOMPARE(listed, underEtc);
+        QVERIFY(!underEtc.isEmpty());
+        for (const QString script : {"postinst", "prerm", "postrm"}) {
+            QVERIFY2(QFileInfo(control + '/' + script).isExecutable(), qPrintable(script));
+            const Result check = execute("sh", {"-n", control + '/' + script});
+            QVERIFY2(check.exitCode == 0, qPrintable(QString(script) + ": " + check.output));
+        }
+    }
+
+    // The installed shell, started as the service starts it (from
+    // /opt/tarvik/bin): it uses the installed program, library and apps only,
+    // loads every installed app, writes nothing but the saved data (no QML
+    // cache either: the QML is compiled into the binaries), and everything it
+    // maps comes from a package its packages depend on.
+    void installedShellRuns()
+    {
+        const QString saveData = m_root + "/opt/save_data";
+        const QMap<QString, QString> rootBefore = snapshot(m_root);
+        const QMap<QString, QString> homeBefore = snapshot(path("home"));
+        QProcess tarvik;
+        const auto guard = ended(tarvik);
+        start(tarvik);
+        QVERIFY2(waitForLog(tarvik, "call allAppsLoaded"), qPrintable(m_log));
+        const QSet<QString> mapped = mappedFiles(tarvik.processId());
+        QVERIFY2(stop(tarvik), qPrintable(m_log));
+        checkEveryAppLoaded();
+
+        // The program, libcommon and the apps come from the scratch root.
+        QStringList ours;
+        for (const QString &file : mapped) {
+            if (file.contains("/opt/tarvik/") || file.contains("/opt/veltra/"))
+                ours.append(file);
+        }
+        QVERIFY2(ours.size() >= 8, qPrintable(ours.join('\n')));
+        for (const QString &file : ours)
+            QVERIFY2(file.startsWith(m_root + '/'), qPrintable(file + " is not the installed one"));
+
+        // What else it mapped, Qt's libraries and plug-ins above all, belongs
+        // to packages that the installed packages bring along.
+        const QSet<QString> reach = m_database.closure(
+            dependedNames(m_fields["tarvik"].value("Depends") + ',' + m_fields["lumvar"].value("Depends") + ','
+                          + m_fields["veltra-standin-apps"].value("Depends")));
+        // Qt's own catalogues are read when installed (Debian's Qt modules do
+        // not depend on them either); the texts are the shell's own.
+        QSet<QString> system;
+        for (const QString &file : mapped) {
+            if (!file.startsWith(m_root + '/') && !file.startsWith("/usr/share/qt5/translations/"))
+                system.insert(file);
+        }
+        const QMap<QString, QString> owner = owners(system);
+        QVERIFY2(owner.size() > 20, qPrintable(QStringList(owner.keys()).join('\n')));
+        QStringList unreached;
+        for (auto it = owner.begin(); it != owner.end(); ++it) {
+            if (!reach.contains(it.value()))
+                unreached.append(it.key() + " (" + it.value() + ")");
+        }
+        QVERIFY2(unreached.isEmpty(), qPrintable("no package depends on:\n" + unreached.join('\n')));
+
+        QStringList written = differences(rootBefore, snapshot(m_root));
+        QVERIFY2(QFileInfo::exists(saveData + "/global.conf"), qPrintable(written.join('\n')));
+        written = written.filter(QRegularExpression("^(?!opt/save_data(/|$))"));
+        QVERIFY2(written.isEmpty(), qPrintable("written outside the saved data:\n" + written.join('\n')));
+        const QStringList home = differences(homeBefore, snapshot(path("home")));
+        QVERIFY2(home.isEmpty(), qPrintable("written in the home directory:\n" + home.join('\n')));
+        const QStringList cache = QDir(path("qmlcache")).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
+        QVERIFY2(cache.isEmpty(), qPrintable("QML compiled at run time into the cache: " + cache.join(' ')));
+    }
+
+    // The SDK's package: an app team's project finds it in /opt/veltra-sdk
+    // (its programs, the frame and the installed apps through opt/, the link
+    // to the device tree); its preview, found on PATH and started elsewhere,
+    // finds the installed shell that way and shows the app the shell does not
+    // list.
+    void sdkFromItsPackage()
+    {
+        const QString workDir = path("elsewhere");
+        QVERIFY(QDir().mkpath(workDir));
+        const QString sdk = m_root + "/opt/veltra-sdk";
+        const Result configure = execute(VELTRA_CMAKE_COMMAND, {"-S", VELTRA_SOURCE_DIR "/examples/unitconverter",
+                                                                "-B", path("unitconverter"),
+                                                                "-DCMAKE_PREFIX_PATH=" + sdk});
+        QVERIFY2(configure.exitCode == 0, qPrintable(configure.output));
+        QFile cache(path("unitconverter/CMakeCache.txt"));
+        QVERIFY(cache.open(QIODevice::ReadOnly));
+        QVERIFY2(cache.readAll().contains("Veltra_DIR:PATH=" + QFile::encodeName(sdk) + "/lib/cmake/Veltra"),
+                 qPrintable(configure.output));
+
+        QProcessEnvironment env = shellEnvironment();
+        env.remove("VELTRA_ROOTFS");
+        env.insert("PATH", m_root + "/opt/veltra-sdk/bin:" + env.value("PATH"));
+        // By name, as a shell starts it: the program learns no directory from argv[0].
+        const Result r = execute("sh", {"-c", "exec veltra-preview --screenshot sorvel.png \"$0\"",
+                                        m_root + "/opt/veltra/apps/libsorvel.so"},
+                                 workDir, env);
+        QVERIFY2(r.exitCode == 0, qPrintable(r.output));
+        const QImage shot(workDir + "/sorvel.png");
+        QVERIFY2(!shot.isNull(), qPrintable(r.output));
+        QSet<QRgb> colours;
+        for (int y = 0; y < shot.height(); y += 4)
+            for (int x = 0; x < shot.width(); x += 4)
+                colours.insert(shot.pixel(x, y));
+        QVERIFY2(colours.size() > 8, qPrintable(QString::number(colours.size())));
+    }
+
+    // A read-only root: the installed tree, /opt/veltra among it, read-only,
+    // the home directory read-only with no cache directory in it, only
+    // /opt/save_data writable (empty, as on a first boot). As root, the shell
+    // runs as a user without rights to the root's files. It starts, loads
+    // every app, writes only the saved data, and no QML cache even where one
+    // could be written.
+    void readOnlyRoot()
+    {
+        const QString saveData = m_root + "/opt/save_data";
+        QVERIFY(QDir(saveData).removeRecursively());
+        QVERIFY(QDir(path("qmlcache")).removeRecursively() && QDir().mkpath(path("qmlcache")));
+        QVERIFY(QDir(path("home")).removeRecursively() && QDir().mkpath(path("home")));
+        QVERIFY(QDir().mkpath(saveData));
+        const auto writable = qScopeGuard([this] { makeWritable(); });
+        Result r = execute("chmod", {"-R", "a-w", m_root, path("home")});
+        QVERIFY2(r.exitCode == 0, qPrintable(r.output));
+        QVERIFY(QFile::setPermissions(saveData, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+        QStringList wrapper;
+        if (::geteuid() == 0) {
+            const QString user = QString::number(kNobody);
+            r = execute("chown", {user + ':' + user, saveData, path("qmlcache"), path("run")});
+            QVERIFY2(r.exitCode == 0, qPrintable(r.output));
+            wrapper = QStringList{"setpriv", "--reuid=" + user, "--regid=" + user, "--clear-groups",
+                                  "--inh-caps=-all", "--bounding-set=-all"};
+        }
+        // The shell's user cannot write the installed tree.
+        const QString probe = m_root + "/opt/veltra/apps/probe";
+        r = wrapper.isEmpty() ? execute("touch", {probe})
+                              : execute(wrapper.first(), wrapper.mid(1) + QStringList{"--", "touch", probe});
+        QVERIFY2(r.exitCode != 0 && !QFileInfo::exists(probe), qPrintable(r.output));
+        const QMap<QString, QString> rootBefore = snapshot(m_root);
+
+        QProcess tarvik;
+        const auto guard = ended(tarvik);
+        start(tarvik, wrapper);
+        QVERIFY2(waitForLog(tarvik, "call allAppsLoaded"), qPrintable(m_log));
+        QVERIFY2(stop(tarvik), qPrintable(m_log));
+        checkEveryAppLoaded();
+
+        QStringList written = differences(rootBefore, snapshot(m_root));
+        QVERIFY2(QFileInfo::exists(saveData + "/global.conf"), qPrintable(m_log));
+        written = written.filter(QRegularExpression("^(?!opt/save_data(/|$))"));
+        QVERIFY2(written.isEmpty(), qPrintable("written outside the saved data:\n" + written.join('\n')));
+        const QStringList cache = QDir(path("qmlcache")).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
+        QVERIFY2(cache.isEmpty(), qPrintable("QML compiled at run time into the cache: " + cache.join(' ')));
+        QVERIFY(QDir(path("home")).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden).isEmpty());
+    }
+};
+
+QTEST_GUILESS_MAIN(TestPackages)
+#include "tst_packages.moc"
