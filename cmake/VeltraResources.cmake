@@ -51,6 +51,15 @@ function(veltra_compile_qml_resources name qrc out_sources out_rcc_name)
     endif()
     set(dir ${CMAKE_CURRENT_BINARY_DIR}/${name}_qmlcache)
     set(sources)
+    # The loader is written from a resource file of the compiled files alone:
+    # from the whole one it would also name the units of QML or JavaScript
+    # embedded uncompiled, which no object defines.
+    file(STRINGS ${qrc} qrc_lines REGEX "<qresource")
+    string(REGEX MATCH "prefix=\"([^\"]*)\"" prefix_attribute "${qrc_lines}")
+    set(qrc_prefix "${CMAKE_MATCH_1}")
+    string(REGEX REPLACE "/+$" "" prefix "${qrc_prefix}")
+    string(LENGTH "${prefix}/" prefix_length)
+    set(compiled_body "<RCC>\n  <qresource prefix=\"${qrc_prefix}\">\n")
     foreach(entry IN LISTS ARGN)
         string(REPLACE "|" ";" entry "${entry}")
         list(GET entry 0 path)
@@ -58,6 +67,8 @@ function(veltra_compile_qml_resources name qrc out_sources out_rcc_name)
         if(NOT path MATCHES "\\.(qml|js|mjs)$")
             continue()
         endif()
+        string(SUBSTRING "${path}" ${prefix_length} -1 alias)
+        string(APPEND compiled_body "    <file alias=\"${alias}\">${file}</file>\n")
         string(MAKE_C_IDENTIFIER "${path}" stem)
         set(out ${dir}/${stem}.cpp)
         add_custom_command(OUTPUT ${out}
@@ -70,13 +81,17 @@ function(veltra_compile_qml_resources name qrc out_sources out_rcc_name)
     if(NOT sources)
         return()
     endif()
-    # The loader reads the .qrc for the files' resource paths; its name for the
+    string(APPEND compiled_body "  </qresource>\n</RCC>\n")
+    # Named as the whole one: the loader's initialiser is named after it.
+    set(compiled_qrc ${dir}/${name}.qrc)
+    file(CONFIGURE OUTPUT ${compiled_qrc} CONTENT "${compiled_body}")
+    # The loader reads that .qrc for the files' resource paths; its name for the
     # rcc output comes from the mapped file name, which need not exist.
     set(loader ${dir}/${name}_qmlcache_loader.cpp)
     add_custom_command(OUTPUT ${loader}
-        COMMAND ${VELTRA_QMLCACHEGEN} --resource-file-mapping=${qrc}=${dir}/${name}_qmlcache.qrc
-            -o ${loader} ${qrc}
-        DEPENDS ${qrc} ${VELTRA_QMLCACHEGEN}
+        COMMAND ${VELTRA_QMLCACHEGEN} --resource-file-mapping=${compiled_qrc}=${dir}/${name}_qmlcache.qrc
+            -o ${loader} ${compiled_qrc}
+        DEPENDS ${compiled_qrc} ${VELTRA_QMLCACHEGEN}
         COMMENT "Writing the loader of ${name}'s compiled QML"
         VERBATIM)
     list(APPEND sources ${loader})
