@@ -2,6 +2,7 @@
 
 #include "appmanager.h"
 #include "framemeter.h"
+#include "instructioncounts.h"
 #include "sorvelsession.h"
 #include "startup.h"
 #include "timedapplication.h"
@@ -17,11 +18,15 @@
 #include <QQmlApplicationEngine>
 #include <QQuickItem>
 #include <QQuickWindow>
+#include <QRegularExpression>
+#include <QSet>
 #include <QTimer>
 
 #include <algorithm>
+#include <utility>
 #include <cstdio>
 #include <functional>
+#include <map>
 #include <memory>
 
 namespace bench {
@@ -34,7 +39,8 @@ namespace {
 // the frame missed its slot.
 const double kFramePeriodMs = 1000.0 / 60.0;
 const double kDroppedIntervalMs = 1.5 * kFramePeriodMs;
-// The window counts as idle once no frame came for this long.
+// The window counts as idle once no frame came for this long. Waits and
+// time-outs are stretched by instructions::slowdown() under valgrind.
 const int kIdleMs = 80;
 const int kIdleCapMs = 3000;
 const int kFrameTimeoutMs = 5000;
@@ -47,10 +53,18 @@ std::function<void(const QString &)> g_debugHook;
 QStringList g_warnings;
 // Every frame a probe's window swapped, in ms since the clock started.
 QVector<double> g_frames;
+// The phase or step whose instructions end at the next frame, if any.
+const char *g_phaseAtNextFrame = nullptr;
+const char *g_stepAtNextFrame = nullptr;
 
 double since()
 {
     return g_clock.nsecsElapsed() / 1e6;
+}
+
+int stretched(int milliseconds)
+{
+    return int(milliseconds * instructions::slowdown());
 }
 
 void messageHandler(QtMsgType type, const QMessageLogContext &, const QString &message)
@@ -92,14 +106,21 @@ void waitMs(int milliseconds)
     loop.exec();
 }
 
+// With the software scene graph, frames are drawn and swapped on the GUI
+// thread: the instructions of a phase or step that ends at a frame end here.
 void recordFrames(QQuickWindow *window)
 {
-    QObject::connect(window, &QQuickWindow::frameSwapped, window, [] { g_frames.append(since()); },
-                     Qt::DirectConnection);
+    QObject::connect(window, &QQuickWindow::frameSwapped, window, [] {
+        g_frames.append(since());
+        if (g_phaseAtNextFrame)
+            instructions::phase(std::exchange(g_phaseAtNextFrame, nullptr));
+        if (g_stepAtNextFrame)
+            instructions::endStep(std::exchange(g_stepAtNextFrame, nullptr));
+    }, Qt::DirectConnection);
 }
 
 // Waits for the first frame swapped after `after`; its time, or -1.
-double waitForFrameAfter(QQuickWindow *window, double after, int timeoutMs = kFrameTimeoutMs)
+double waitForFrameAfter(QQuickWindow *window, double after, int timeoutMs = stretched(kFrameTimeoutMs))
 {
     auto found = [after]() -> double {
         for (int i = g_frames.size() - 1; i >= 0 && g_frames[i] > after; --i) {
@@ -124,30 +145,41 @@ double waitForFrameAfter(QQuickWindow *window, double after, int timeoutMs = kFr
 void waitForIdle()
 {
     const double start = since();
-    while (since() - start < kIdleCapMs) {
+    while (since() - start < stretched(kIdleCapMs)) {
         const double last = g_frames.isEmpty() ? start : std::max(start, g_frames.last());
-        if (since() - last >= kIdleMs)
+        if (since() - last >= stretched(kIdleMs))
             return;
         waitMs(10);
     }
 }
 
 // Frame-change figures of one interaction: the time from the action to the
-// next frame, and the frames that missed their 60 Hz slot until the window
-// was idle again (the first one when it took longer than a period, then any
-// interval longer than one and a half periods).
+// next frame (and the instructions, as the step `name`), and the frames that
+// missed their 60 Hz slot until the window was idle again (the first one when
+// it took longer than a period, then any interval longer than one and a half
+// periods).
 struct Interaction
 {
+    const char *name = nullptr;
     QJsonArray nextFrame;
     QJsonArray longestInterval;
     int dropped = 0;
     int failed = 0;
 
+    explicit Interaction(const char *stepName = nullptr)
+        : name(stepName)
+    {
+    }
+
     void measure(QQuickWindow *window, const std::function<void()> &action)
     {
+        g_stepAtNextFrame = name;
+        if (name)
+            instructions::beginStep(name);
         const double start = since();
         action();
         const double frame = waitForFrameAfter(window, start);
+        g_stepAtNextFrame = nullptr;
         if (frame < 0) {
             ++failed;
             return;
@@ -215,6 +247,10 @@ QQuickItem *shownItem(QQuickWindow *window, const QString &prefix)
 void printResult(QJsonObject result)
 {
     result.insert(QStringLiteral("warnings"), QJsonArray::fromStringList(g_warnings));
+    result.insert(QStringLiteral("instructionSource"), instructions::source());
+    const QJsonObject counts = instructions::json();
+    if (!counts.isEmpty())
+        result.insert(QStringLiteral("instructions"), counts);
     std::printf("%s%s\n", kResultPrefix, QJsonDocument(result).toJson(QJsonDocument::Compact).constData());
     std::fflush(stdout);
 }
@@ -287,6 +323,53 @@ QJsonObject flickFigures(QQuickWindow *window, QQuickItem *list, const TimedAppl
                        {QStringLiteral("dropped"), dropped}};
 }
 
+// What a window holds, by type: every object reachable from it through the
+// QObject tree or the visual tree (items that views and repeaters create have
+// only a visual parent), counted under its type's name (a QML document's
+// name for its instances, "QQuickText" for a plain Text); and the text items
+// with the fonts they ask for, each new font a font engine the first time.
+QJsonObject censusOf(QQuickWindow *window)
+{
+    QSet<QObject *> seen;
+    QVector<QObject *> pending{window};
+    std::map<QString, int> types;
+    QSet<QString> fonts;
+    int texts = 0;
+    static const QRegularExpression generated(QStringLiteral("(_QML(TYPE)?_\\d+)+$"));
+    while (!pending.isEmpty()) {
+        QObject *object = pending.takeLast();
+        if (!object || seen.contains(object))
+            continue;
+        seen.insert(object);
+        QString type = QString::fromLatin1(object->metaObject()->className());
+        type.remove(generated);
+        ++types[type];
+        if (object->inherits("QQuickText") || object->inherits("QQuickTextInput")
+            || object->inherits("QQuickTextEdit")) {
+            ++texts;
+            const QFont font = object->property("font").value<QFont>();
+            fonts.insert(font.family() + QLatin1Char('/') + QString::number(font.pixelSize()) + QLatin1Char('/')
+                         + QString::number(font.pointSizeF()) + QLatin1Char('/') + QString::number(font.weight())
+                         + (font.italic() ? QStringLiteral("/i") : QString()));
+        }
+        for (QObject *child : object->children())
+            pending.append(child);
+        if (auto *item = qobject_cast<QQuickItem *>(object)) {
+            for (QQuickItem *child : item->childItems())
+                pending.append(child);
+        } else if (auto *quickWindow = qobject_cast<QQuickWindow *>(object)) {
+            pending.append(quickWindow->contentItem());
+        }
+    }
+    QJsonObject byType;
+    for (const auto &entry : types)
+        byType.insert(entry.first, entry.second);
+    return QJsonObject{{QStringLiteral("objects"), seen.size()},
+                       {QStringLiteral("types"), byType},
+                       {QStringLiteral("textItems"), texts},
+                       {QStringLiteral("fonts"), fonts.size()}};
+}
+
 QString windowSize(const QQuickWindow *window)
 {
     return QStringLiteral("%1x%2").arg(window->width()).arg(window->height());
@@ -297,6 +380,7 @@ QString windowSize(const QQuickWindow *window)
 void startClock()
 {
     g_clock.start();
+    instructions::start();
     qInstallMessageHandler(messageHandler);
 }
 
@@ -316,27 +400,31 @@ int runShellProbe(int &argc, char **argv, const QString &scenario, int repeats)
         result.insert(QStringLiteral("allLoaded"), allLoaded);
         result.insert(QStringLiteral("peakMemoryMb"), peakMemoryMb());
         result.insert(QStringLiteral("window"), windowSize(window));
-        if (scenario == QLatin1String("switch") || scenario == QLatin1String("wizard")) {
+        // "pages" is both: the app switches, then the wizard.
+        const bool switching = scenario == QLatin1String("switch") || scenario == QLatin1String("pages");
+        const bool wizardRounds = scenario == QLatin1String("wizard") || scenario == QLatin1String("pages");
+        if (switching || wizardRounds) {
             waitForIdle();
             const QVariantList ids = sortedIds(appManager);
             result.insert(QStringLiteral("apps"), QJsonArray::fromVariantList(ids));
-            if (scenario == QLatin1String("switch")) {
+            if (switching) {
                 // One round through every app first: each app's first start and
                 // first page are not what a switch between loaded apps costs.
-                Interaction firstVisits;
-                Interaction switches;
+                Interaction firstVisits("firstVisit");
+                Interaction switches("switch");
                 for (int i = 0; i < ids.size() + repeats; ++i) {
                     const QString target = ids[(i + 1) % ids.size()].toString();
                     (i < ids.size() ? firstVisits : switches).measure(window, [&] { launchApp(window, target); });
                 }
                 result.insert(QStringLiteral("firstVisits"), firstVisits.json());
                 result.insert(QStringLiteral("switches"), switches.json());
-            } else {
+            }
+            if (wizardRounds) {
                 const QString home = QStringLiteral("com.ostrelle.veltra.Home");
                 const QString wizard = QStringLiteral("com.ostrelle.veltra.Lumvar");
-                Interaction toWizard;
-                Interaction pick;
-                Interaction back;
+                Interaction toWizard("homeToWizard");
+                Interaction pick("tilePick");
+                Interaction back("goBack");
                 Interaction unused;
                 // Round 0 warms up and is not counted.
                 for (int round = 0; round <= repeats; ++round) {
@@ -380,6 +468,9 @@ int runShellProbe(int &argc, char **argv, const QString &scenario, int repeats)
                     firstFrame = since();
                 if (firstAppFrame < 0 && window->property("__currApp").value<QObject *>()) {
                     firstAppFrame = since();
+                    instructions::phase("firstFrame");
+                    if (scenario == QLatin1String("census"))
+                        result.insert(QStringLiteral("census"), censusOf(window));
                     checkReady();
                 }
             }, Qt::DirectConnection);
@@ -391,6 +482,7 @@ int runShellProbe(int &argc, char **argv, const QString &scenario, int repeats)
             attach();
         else if (allLoaded < 0 && message.startsWith(QLatin1String("call allAppsLoaded: diagtime="))) {
             allLoaded = since();
+            instructions::phase("allLoaded");
             checkReady();
         }
     };
@@ -400,10 +492,18 @@ int runShellProbe(int &argc, char **argv, const QString &scenario, int repeats)
     options.programDir = QStringLiteral(VELTRA_STAGE_BIN_DIR);
     options.beforeEventLoop = [&](tarvik::StartupContext &context) {
         result.insert(QStringLiteral("eventLoop"), since());
+        instructions::phase("eventLoop");
         appManager = context.appManager;
         if (!window)
             attach();
-        QTimer::singleShot(kProbeTimeoutMs, context.app, [&] {
+        // The other apps wait for the first frame or for a fallback of a
+        // second; under valgrind the frame comes later than that, and the
+        // apps loading first would be counted in it.
+        if (instructions::slowdown() > 1 && context.rootWindow) {
+            if (QObject *watch = context.rootWindow->findChild<QObject *>(QStringLiteral("firstFrameWatch")))
+                watch->setProperty("fallbackInterval", stretched(kProbeTimeoutMs));
+        }
+        QTimer::singleShot(stretched(kProbeTimeoutMs), context.app, [&] {
             result.insert(QStringLiteral("error"), QStringLiteral("timed out"));
             result.insert(QStringLiteral("firstFrame"), firstAppFrame);
             result.insert(QStringLiteral("allLoaded"), allLoaded);
@@ -438,8 +538,12 @@ int runFloorProbe(int &argc, char **argv, const QString &kind, const QString &sc
         printResult(result);
         return 1;
     }
+    instructions::phase("loaded");
+    g_phaseAtNextFrame = "firstFrame";
     recordFrames(window);
     const double firstFrame = waitForFrameAfter(window, 0);
+    if (scenario == QLatin1String("census"))
+        result.insert(QStringLiteral("census"), censusOf(window));
     result.insert(QStringLiteral("firstFrame"), firstFrame);
     result.insert(QStringLiteral("loaded"), loaded);
     result.insert(QStringLiteral("load"), loaded - loadStart);
@@ -449,7 +553,7 @@ int runFloorProbe(int &argc, char **argv, const QString &kind, const QString &sc
     if (scenario == QLatin1String("switch")) {
         waitForIdle();
         Interaction warmUp;
-        Interaction switches;
+        Interaction switches("switch");
         for (int i = 0; i < 2 + repeats; ++i) {
             (i < 2 ? warmUp : switches).measure(window, [&] { QMetaObject::invokeMethod(window, "switchPage"); });
         }

@@ -15,12 +15,14 @@ void startClock();
 
 // The shell's real start-up (tarvik::run) with the configuration of
 // $VELTRA_ROOTFS. scenario: "start" (first frame, all loaded, peak memory),
-// "switch" (app switches) or "wizard" (tile pick, Go Back, home to the wizard).
+// "switch" (app switches), "wizard" (tile pick, Go Back, home to the wizard)
+// or "pages" (the switches, then the wizard); "census" is a start that also
+// counts the objects of the first screen by type.
 int runShellProbe(int &argc, char **argv, const QString &scenario, int repeats);
 
 // The floor: kind "controls1" (Qt Quick Controls 1 ApplicationWindow, a
 // StackView, one page with a 500-line ListView) or "window" (a bare Qt Quick
-// Window). scenario: "start", "switch" (page changes) or "flick".
+// Window). scenario: "start", "census", "switch" (page changes) or "flick".
 int runFloorProbe(int &argc, char **argv, const QString &kind, const QString &scenario, int repeats);
 
 // The capture list (sorvel) in its stand-in window: "start" (creation with its

@@ -1,6 +1,8 @@
 // The benchmark's figures and table: medians and ranges, ratios and
-// differences against the floor, the text table and its JSON twin.
+// differences against the floor, the text table and its JSON twin; the
+// instruction counts read from callgrind's dumps.
 #include "benchreport.h"
+#include "callgrindfigures.h"
 
 #include <QtTest>
 
@@ -9,6 +11,32 @@
 using bench::Comparison;
 using bench::Row;
 using bench::statsOf;
+
+namespace {
+
+struct DumpFile
+{
+    QString name;
+    QString trigger;
+    qint64 instructions;
+};
+
+// A dump as callgrind 3.19 writes it: header, event summary, cost lines, totals.
+QByteArray dumpText(const QString &trigger, qint64 instructions)
+{
+    return QStringLiteral("# callgrind format\nversion: 1\ncreator: callgrind-3.19.0\npid: 4242\ncmd:  ./veltra_bench\n"
+                          "part: 3\n\n\ndesc: I1 cache: \ndesc: D1 cache: \ndesc: LL cache: \n\n"
+                          "desc: Timerange: Basic block 0 - 4031577\ndesc: Trigger: %1\n\npositions: line\n"
+                          "events: Ir\nsummary: %2\n\n\nob=(3) /usr/lib/x86_64-linux-gnu/libc.so.6\nfn=(528) main\n"
+                          "58 2895\n\ntotals: %2\n")
+        .arg(trigger)
+        .arg(instructions)
+        .toUtf8();
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(DumpFile)
 
 class TestBenchReport : public QObject
 {
@@ -107,6 +135,84 @@ private slots:
         QCOMPARE(json.value(QStringLiteral("difference")).toDouble(), 25.0);
         QVERIFY(!json.contains(QStringLiteral("ratio")));
         QVERIFY(!json.contains(QStringLiteral("bareWindow")));
+    }
+
+    void dumpGivesTriggerAndInstructions_data()
+    {
+        QTest::addColumn<QByteArray>("text");
+        QTest::addColumn<QString>("trigger");
+        QTest::addColumn<double>("instructions");
+        QTest::newRow("client request") << dumpText(QStringLiteral("Client Request: phase:firstFrame"), 166237790)
+                                        << QStringLiteral("phase:firstFrame") << 166237790.0;
+        QTest::newRow("end of the program") << dumpText(QStringLiteral("Program termination"), 2207) << QString()
+                                            << 2207.0;
+        QTest::newRow("summary only") << QByteArray("desc: Trigger: Client Request: step:goBack\nevents: Ir\n"
+                                                    "summary: 5120\n")
+                                      << QStringLiteral("step:goBack") << 5120.0;
+        QTest::newRow("no figures") << QByteArray("# callgrind format\n") << QString() << -1.0;
+    }
+    void dumpGivesTriggerAndInstructions()
+    {
+        QFETCH(QByteArray, text);
+        const bench::CallgrindDump dump = bench::parseCallgrindDump(text);
+        QTEST(dump.trigger, "trigger");
+        QTEST(dump.instructions, "instructions");
+    }
+
+    // Phases add up every dump from the start in the order of the dumps (part
+    // 10 after part 9), steps are listed one by one; the dumps before each
+    // step, the dumps of other threads, the final dump and phases once the
+    // steps have begun are left out.
+    void callgrindFiguresFollowTheDumps_data()
+    {
+        QTest::addColumn<QVector<DumpFile>>("files");
+        QTest::addColumn<QJsonObject>("phases");
+        QTest::addColumn<QJsonObject>("steps");
+        QVector<DumpFile> process;
+        for (int part = 1; part <= 8; ++part)
+            process.append({QStringLiteral("cg.out.%1").arg(part), QStringLiteral("Client Request: step:switch"), part});
+        process.append({QStringLiteral("cg.out.9"), QStringLiteral("Client Request: phase:late"), 1000});
+        process.append({QStringLiteral("cg.out.10"), QStringLiteral("Client Request: step:switch"), 10});
+        process.prepend({QStringLiteral("cg.out.0"), QStringLiteral("Client Request: phase:eventLoop"), 500});
+        process.append({QStringLiteral("cg.out"), QStringLiteral("Program termination"), 77});
+        QTest::newRow("whole process, steps in order")
+            << process << QJsonObject{{QStringLiteral("eventLoop"), 500}}
+            << QJsonObject{{QStringLiteral("switch"), QJsonArray{1, 2, 3, 4, 5, 6, 7, 8, 10}}};
+
+        QVector<DumpFile> threads{
+            {QStringLiteral("cg.out.1-01"), QStringLiteral("Client Request: phase:eventLoop"), 100},
+            {QStringLiteral("cg.out.2-01"), QStringLiteral("Client Request: some other dump"), 15},
+            {QStringLiteral("cg.out.4-01"), QStringLiteral("Client Request: phase:firstFrame"), 25},
+            {QStringLiteral("cg.out.5-01"), QStringLiteral("Client Request: phase:allLoaded"), 60},
+            {QStringLiteral("cg.out.10-01"), QStringLiteral("Client Request: before:tilePick"), 3000},
+            {QStringLiteral("cg.out.11-01"), QStringLiteral("Client Request: step:tilePick"), 7},
+            {QStringLiteral("cg.out.12-01"), QStringLiteral("Client Request: before:goBack"), 4000},
+            {QStringLiteral("cg.out.13-01"), QStringLiteral("Client Request: step:goBack"), 5},
+            {QStringLiteral("cg.out.14-01"), QStringLiteral("Client Request: phase:late"), 50},
+            {QStringLiteral("cg.out.2-02"), QStringLiteral("Client Request: phase:firstFrame"), 900},
+            {QStringLiteral("cg.out-01"), QStringLiteral("Program termination"), 3},
+            {QStringLiteral("cg.out-02"), QStringLiteral("Program termination"), 18000},
+            {QStringLiteral("other.1-01"), QStringLiteral("Client Request: phase:firstFrame"), 900}};
+        QTest::newRow("GUI thread of a run per thread")
+            << threads
+            << QJsonObject{{QStringLiteral("eventLoop"), 100}, {QStringLiteral("firstFrame"), 140},
+                           {QStringLiteral("allLoaded"), 200}}
+            << QJsonObject{{QStringLiteral("tilePick"), QJsonArray{7}}, {QStringLiteral("goBack"), QJsonArray{5}}};
+        QTest::newRow("no dumps") << QVector<DumpFile>() << QJsonObject() << QJsonObject();
+    }
+    void callgrindFiguresFollowTheDumps()
+    {
+        QFETCH(QVector<DumpFile>, files);
+        QTemporaryDir dir;
+        QVERIFY(dir.isValid());
+        for (const DumpFile &dump : files) {
+            QFile file(dir.filePath(dump.name));
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(dumpText(dump.trigger, dump.instructions));
+        }
+        const QJsonObject figures = bench::callgrindFigures(dir.path(), QStringLiteral("cg.out"));
+        QTEST(figures.value(QStringLiteral("phases")).toObject(), "phases");
+        QTEST(figures.value(QStringLiteral("steps")).toObject(), "steps");
     }
 };
 

@@ -280,6 +280,11 @@ int removeStaleTemporaries(const QString &dir)
         if (entry.isSymLink() || !entry.isFile())
             continue;
         const QString name = entry.fileName();
+        // Every name either pattern matches starts with "." or holds ".conf.":
+        // the others (global.conf, badges.conf ...) need no pattern, which is
+        // compiled at its first use.
+        if (!name.startsWith(QLatin1Char('.')) && !name.contains(QLatin1String(".conf.")))
+            continue;
         const QRegularExpressionMatch match = ours.match(name);
         const bool stale = match.hasMatch()
             ? !isRunning(match.captured(1).toLongLong())

@@ -7,12 +7,19 @@
 
 set(VELTRA_MATERIAL_IMPORT_PREFIX "/qt-project.org/imports")
 
-# veltra_material_add_resource(<alias> <file>)
+# veltra_material_add_resource(<alias> <file> [UNCOMPRESSED])
 # Adds <file> to the resources as qrc:${VELTRA_MATERIAL_IMPORT_PREFIX}/<alias>,
 # and to the modules on disk (for tools, see sdk/) as <import dir>/<alias>.
+# UNCOMPRESSED stores it in the resources as it is, for files read in place
+# (the icon fonts).
 function(veltra_material_add_resource alias file)
+    cmake_parse_arguments(R "UNCOMPRESSED" "" "" ${ARGN})
     get_filename_component(abs "${file}" ABSOLUTE)
-    set_property(GLOBAL APPEND PROPERTY VELTRA_MATERIAL_QRC_ENTRIES "<file alias=\"${alias}\">${abs}</file>")
+    set(attributes "")
+    if(R_UNCOMPRESSED)
+        set(attributes " compression-algorithm=\"none\"")
+    endif()
+    set_property(GLOBAL APPEND PROPERTY VELTRA_MATERIAL_QRC_ENTRIES "<file alias=\"${alias}\"${attributes}>${abs}</file>")
     set_property(GLOBAL APPEND PROPERTY VELTRA_MATERIAL_QRC_DEPENDS "${abs}")
     set_property(GLOBAL APPEND PROPERTY VELTRA_MATERIAL_QRC_PATHS "${VELTRA_MATERIAL_IMPORT_PREFIX}/${alias}|${abs}")
     if(NOT alias MATCHES "/qmldir$")

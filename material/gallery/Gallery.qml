@@ -23,7 +23,7 @@ ApplicationWindow {
     })
     // No transition or ripple is running: the scene can be pictured.
     readonly property bool settled: !pageStack.busy && !dialog.__fading && !snackbar.__sliding
-        && !actionBar.overflowMenu.__fading && !startButton.__ink.__spreading
+        && !(actionBar.overflowMenu && actionBar.overflowMenu.__fading) && !startButton.__ink.__spreading
 
     title: "Material gallery"
     visible: true
@@ -40,7 +40,8 @@ ApplicationWindow {
     function showScene(scene) {
         dialog.close();
         snackbar.close();
-        actionBar.overflowMenu.close();
+        if (actionBar.overflowMenu)
+            actionBar.overflowMenu.close();
         pageStack.pop({ "item": null, "immediate": true });
         if (scene === 1) {
             focusedField.forceActiveFocus();
@@ -50,9 +51,10 @@ ApplicationWindow {
             pageStack.push({ "item": listPage, "immediate": true });
             snackbar.open("Reading saved to the list");
         } else if (scene === 4) {
-            actionBar.overflowMenu.cardRight = actionBar.width - Units.dp(8);
-            actionBar.overflowMenu.cardTop = toolbarTopMargin + Units.dp(4);
-            actionBar.overflowMenu.open();
+            var menu = actionBar.makeOverflowMenu();
+            menu.cardRight = actionBar.width - Units.dp(8);
+            menu.cardTop = toolbarTopMargin + Units.dp(4);
+            menu.open();
         }
     }
 

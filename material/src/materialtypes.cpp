@@ -1,8 +1,8 @@
 #include "materialtypes.h"
 
 #include "iconcodepoints.h"
+#include "iconpicture.h"
 #include "shadowlayers.h"
-#include "tintedimage.h"
 
 #include <QQmlEngine>
 
@@ -10,7 +10,7 @@ namespace veltra::material {
 
 void registerTypes(const char *uri)
 {
-    qmlRegisterType<TintedImage>(uri, 0, 1, "TintedImage");
+    qmlRegisterType<IconPicture>(uri, 0, 1, "IconPicture");
     qmlRegisterType<ShadowLayers>(uri, 0, 1, "ShadowLayers");
     qmlRegisterSingletonType<IconCodepoints>(uri, 0, 1, "IconCodepoints",
                                              [](QQmlEngine *, QJSEngine *) -> QObject * { return new IconCodepoints; });

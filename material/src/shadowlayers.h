@@ -2,7 +2,7 @@
 #define VELTRA_MATERIAL_SHADOWLAYERS_H
 
 #include <QColor>
-#include <QQuickPaintedItem>
+#include <QQuickItem>
 
 namespace veltra {
 namespace material {
@@ -10,10 +10,12 @@ namespace material {
 // The drawing behind Shadow: `layerCount` translucent rounded rectangles,
 // each `blur / layerCount` larger on every side than the one before, the
 // smallest of the surface's size (the item less `blur` on every side) with
-// `radius` corners. One item draws them all, with QPainter, so with every Qt
-// Quick back end: a small drawing of the layers, shared by every shadow with
-// the same settings, stretched over the surface (a nine-patch).
-class ShadowLayers : public QQuickPaintedItem
+// `radius` corners. One item draws them all, with every Qt Quick back end: a
+// picture made with QPainter from a small drawing of the layers stretched over
+// the surface (a nine-patch; a surface too small for it gets the layers drawn
+// in full), shown as one texture. Shadows of the same size and settings (the
+// tiles of a page, a page shown again) share one picture, drawn once.
+class ShadowLayers : public QQuickItem
 {
     Q_OBJECT
     Q_PROPERTY(qreal blur READ blur WRITE setBlur NOTIFY blurChanged)
@@ -36,7 +38,11 @@ public:
     int layerCount() const { return m_layerCount; }
     void setLayerCount(int count);
 
-    void paint(QPainter *painter) override;
+    // Draws the same picture with `painter`, over the item's rectangle.
+    void paint(QPainter *painter) const;
+
+protected:
+    QSGNode *updatePaintNode(QSGNode *oldNode, UpdatePaintNodeData *data) override;
 
 signals:
     void blurChanged();
@@ -51,6 +57,8 @@ private:
     qreal m_darkness = 0;
     QColor m_color = Qt::black;
     int m_layerCount = 8;
+    // What the current node's picture was drawn for.
+    QString m_nodeKey;
 };
 
 } // namespace material

@@ -31,6 +31,10 @@ Item {
         }
     }
 
+    function init() {
+        canvas.visible = true;
+    }
+
     function createIcon(properties) {
         var icon = createTemporaryObject(iconComponent, canvas, properties);
         verify(icon);
@@ -73,7 +77,8 @@ Item {
         compare(inkedPixels(icon), 0);
     }
 
-    // The text items below an icon: a text loads its font even when empty.
+    // The text items below an icon: a text loads and matches its font as soon
+    // as it is made, even hidden and empty.
     function texts(item) {
         var found = item.text !== undefined && item.font !== undefined ? [item] : [];
         for (var i = 0; i < item.children.length; ++i)
@@ -81,14 +86,15 @@ Item {
         return found;
     }
 
-    function test_onlyFontIconsMakeAText() {
+    // Glyphs are drawn from the icon font's file: no icon makes a text.
+    function test_iconsMakeNoText() {
         compare(texts(createIcon({ "name": "" })).length, 0);
         compare(texts(createIcon({ "source": Qt.resolvedUrl("data/triangle.svg") })).length, 0);
         var icon = createIcon({ "name": "action/home" });
-        compare(texts(icon).length, 1);
-        compare(texts(icon)[0].text, icon.glyph);
-        icon.name = "";
         compare(texts(icon).length, 0);
+        verify(inkedPixels(icon) > 40, "the glyph is drawn");
+        icon.name = "";
+        compare(inkedPixels(icon), 0);
     }
 
     function test_emptyIsSilentlyNothing() {
@@ -145,6 +151,44 @@ Item {
         tryCompare(probe, "ready", true);
         verify(probe.count(blue) > 200, "own colours when colorize is off");
         compare(inkedPixels(plain), 0);
+    }
+
+    // The child of `icon` that draws its picture.
+    function pictureOf(icon) {
+        for (var i = 0; i < icon.children.length; ++i) {
+            if (icon.children[i].ready !== undefined)
+                return icon.children[i];
+        }
+        return null;
+    }
+
+    function test_picturesStayLoadedWhileHidden_data() {
+        return [
+            { tag: "tinted", source: Qt.resolvedUrl("data/triangle.svg"), name: "", colorize: true },
+            { tag: "own colours", source: Qt.resolvedUrl("data/triangle.svg"), name: "", colorize: false },
+            { tag: "glyph", source: "", name: "action/home", colorize: true }
+        ];
+    }
+
+    // A page hidden and shown again (Go Back, a return to an app) keeps its
+    // pictures instead of reading them again; one made hidden (a status bar
+    // icon of an item kept out of the bar) reads its picture once it is shown.
+    function test_picturesStayLoadedWhileHidden(data) {
+        var properties = { "source": data.source, "name": data.name, "colorize": data.colorize };
+        var icon = createIcon(properties);
+        var picture = pictureOf(icon);
+        verify(picture);
+        compare(picture.ready, true);
+        canvas.visible = false;
+        compare(picture.ready, true);
+        canvas.visible = true;
+        verify(data.colorize ? inkedPixels(icon) > 200 : inkedPixels(icon) === 0, "drawn again once shown");
+
+        canvas.visible = false;
+        var hidden = createIcon(properties);
+        compare(pictureOf(hidden).ready, false);
+        canvas.visible = true;
+        compare(pictureOf(hidden).ready, true);
     }
 }
 }

@@ -1,10 +1,13 @@
 // The shadow drawing: stretched from its shared small drawing (large surfaces)
 // it must look like the layers drawn in full, for every surface size, radius
-// and elevation the library uses.
+// and elevation the library uses; drawn in a window by its scene-graph nodes
+// as well as with a painter.
 #include "shadowlayers.h"
 
 #include <QImage>
 #include <QPainter>
+#include <QQuickWindow>
+#include <QScreen>
 #include <QtTest>
 
 using veltra::material::ShadowLayers;
@@ -27,6 +30,19 @@ QImage reference(const QSize &size, qreal blur, qreal radius, qreal darkness, in
         painter.drawRoundedRect(surface.adjusted(-spread, -spread, spread, spread), radius + spread, radius + spread);
     }
     return image;
+}
+
+// What the window shows. The software renderer on the offscreen platform
+// cannot grab the scene itself; the platform's screen holds what was flushed.
+QImage shownIn(QQuickWindow &window)
+{
+    QSignalSpy swapped(&window, &QQuickWindow::frameSwapped);
+    window.update();
+    swapped.wait(5000);
+    QImage image = window.grabWindow();
+    if (image.isNull())
+        image = window.screen()->grabWindow(window.winId()).toImage();
+    return image.convertToFormat(QImage::Format_ARGB32);
 }
 
 QImage drawn(ShadowLayers &shadow)
@@ -56,6 +72,11 @@ class TestShadowLayers : public QObject
     Q_OBJECT
 
 private slots:
+    void initTestCase()
+    {
+        QQuickWindow::setSceneGraphBackend(QSGRendererInterface::Software);
+    }
+
     void looksLikeTheLayersDrawnInFull_data()
     {
         QTest::addColumn<QSize>("size");
@@ -89,6 +110,64 @@ private slots:
                  qPrintable(QString::number(largestAlphaDifference(expected, actual))));
         // Something is drawn at all, and the middle is as dark as all layers together.
         QVERIFY(qAlpha(actual.pixel(size.width() / 2, size.height() / 2)) > 0);
+    }
+
+    // What the window shows: the shadow over white, each pixel as dark as the
+    // layers' alpha there.
+    void windowShowsTheLayers_data() { looksLikeTheLayersDrawnInFull_data(); }
+    void windowShowsTheLayers()
+    {
+        QFETCH(QSize, size);
+        QFETCH(qreal, blur);
+        QFETCH(qreal, radius);
+        QFETCH(qreal, darkness);
+        const QPoint at(7, 5);
+        QQuickWindow window;
+        window.setColor(Qt::white);
+        window.resize(size + QSize(2 * at.x(), 2 * at.y()));
+        auto *shadow = new ShadowLayers(window.contentItem());
+        shadow->setPosition(at);
+        shadow->setSize(size);
+        shadow->setBlur(blur);
+        shadow->setRadius(radius);
+        shadow->setDarkness(darkness);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        // Resized after its first frame, as a tile's shadow is when its page lays out.
+        shadow->setSize(size);
+        const QImage shown = shownIn(window).copy(QRect(at, size));
+        const QImage expected = reference(size, blur, radius, darkness, shadow->layerCount());
+        int largest = 0;
+        for (int y = 0; y < size.height(); ++y) {
+            for (int x = 0; x < size.width(); ++x)
+                largest = qMax(largest, qAbs((255 - qGray(shown.pixel(x, y))) - qAlpha(expected.pixel(x, y))));
+        }
+        QVERIFY2(largest <= 12, qPrintable(QString::number(largest)));
+        QVERIFY(qGray(shown.pixel(size.width() / 2, size.height() / 2)) < 255);
+    }
+
+    void windowFollowsANewSize()
+    {
+        QQuickWindow window;
+        window.setColor(Qt::white);
+        window.resize(400, 300);
+        auto *shadow = new ShadowLayers(window.contentItem());
+        shadow->setSize(QSizeF(100, 80));
+        shadow->setBlur(5.4);
+        shadow->setRadius(2);
+        shadow->setDarkness(0.176);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QCOMPARE(qGray(shownIn(window).pixel(200, 150)), 255);
+        shadow->setSize(QSizeF(300, 200));
+        const QImage shown = shownIn(window);
+        const QImage expected = reference(QSize(300, 200), 5.4, 2, 0.176, shadow->layerCount());
+        // Inside the larger surface, near its bottom right corner, and outside it.
+        for (const QPoint &p : {QPoint(200, 150), QPoint(290, 190), QPoint(350, 250)}) {
+            const int alpha = p.x() < 300 && p.y() < 200 ? qAlpha(expected.pixel(p)) : 0;
+            QVERIFY2(qAbs((255 - qGray(shown.pixel(p))) - alpha) <= 12,
+                     qPrintable(QStringLiteral("%1,%2").arg(p.x()).arg(p.y())));
+        }
     }
 
     void drawsNothingWithoutRoomOrDarkness()

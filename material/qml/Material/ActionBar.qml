@@ -12,7 +12,8 @@ Item {
     // Parent for the overflow menu.
     property Item overlay: null
     readonly property color foregroundColor: Theme.lightDark(backgroundColor, Theme.light.textColor, Theme.dark.textColor)
-    readonly property alias overflowMenu: overflowMenu
+    // The overflow menu: made at its first opening and kept (null before).
+    readonly property Item overflowMenu: overflowMenuLoader.item
 
     readonly property bool __hasBack: page !== null && depth > 1 && page.backAction !== null && page.backAction.visible
     readonly property var __actions: __visibleActions(page)
@@ -21,8 +22,15 @@ Item {
     readonly property var __overflowActions: __actions.slice(__buttonCount)
     readonly property real __elevation: 4
     readonly property color __iconColor: Theme.lightDark(backgroundColor, Theme.light.iconColor, Theme.dark.iconColor)
+    property bool __overflowMenuMade: false
 
     height: Units.dp(48)
+
+    // The overflow menu, made now if it is not made yet.
+    function makeOverflowMenu() {
+        __overflowMenuMade = true;
+        return overflowMenuLoader.item;
+    }
 
     function __visibleActions(p) {
         var list = [];
@@ -92,17 +100,23 @@ Item {
             iconName: "navigation/more_vert"
             color: actionBar.__iconColor
             onClicked: {
-                var corner = mapToItem(overflowMenu.parent, width, 0);
-                overflowMenu.cardRight = corner.x - Units.dp(4);
-                overflowMenu.cardTop = corner.y + Units.dp(4);
-                overflowMenu.open();
+                var menu = actionBar.makeOverflowMenu();
+                var corner = mapToItem(menu.parent, width, 0);
+                menu.cardRight = corner.x - Units.dp(4);
+                menu.cardTop = corner.y + Units.dp(4);
+                menu.open();
             }
         }
     }
 
-    OverflowMenu {
-        id: overflowMenu
-        parent: actionBar.overlay !== null ? actionBar.overlay : actionBar
-        actions: actionBar.__overflowActions
+    // The menu lies in the overlay; the loader only makes it.
+    Loader {
+        id: overflowMenuLoader
+        active: actionBar.__overflowMenuMade
+
+        sourceComponent: OverflowMenu {
+            parent: actionBar.overlay !== null ? actionBar.overlay : actionBar
+            actions: actionBar.__overflowActions
+        }
     }
 }

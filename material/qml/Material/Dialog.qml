@@ -7,7 +7,9 @@ import QtQuick.Window 2.2
 // the dialog, otherwise it is ignored. Children of the dialog go into its
 // content column, below the title and text. Set width and height as for any
 // item (the parent is the overlay while the dialog is open); without a height
-// the dialog fits its content.
+// the dialog fits its content. The dialog's look (scrim, shadow, card, title,
+// text and buttons) is made when it first opens, and kept: a dialog never
+// opened (the auto-off warning) costs its texts and fonts nothing.
 FocusScope {
     id: dialog
 
@@ -33,12 +35,14 @@ FocusScope {
     // The item that had the focus when the dialog last opened; it gets it
     // back when the dialog closes.
     property Item __focusBefore: null
+    // Whether the look has been made (at the first opening).
+    property bool __made: false
     readonly property bool __fading: fadeAnimation.running
     readonly property real __elevation: 24
     readonly property real __screenMargin: Units.dp(24)
     readonly property real __actionBarHeight: hasActions ? Units.dp(52) : 0
-    readonly property real __headerHeight: (title !== "" ? titleLabel.height + Units.dp(20) : 0)
-                                           + (text !== "" ? textLabel.height + Units.dp(20) : 0)
+    readonly property real __headerHeight: (title !== "" && chrome.item ? chrome.item.titleHeight + Units.dp(20) : 0)
+                                           + (text !== "" && chrome.item ? chrome.item.textHeight + Units.dp(20) : 0)
     readonly property real __naturalHeight: contentMargins + __headerHeight + contentColumn.height
         + (floatingActions ? 0 : __actionBarHeight) + (hasActions && !floatingActions ? 0 : contentMargins)
     readonly property int __fadeDuration: 150
@@ -60,6 +64,7 @@ FocusScope {
             console.log("Dialog.open(): the dialog is not in a window");
             return;
         }
+        __made = true;
         if (!__showing) {
             var window = Window.window;
             var before = window ? window.activeFocusItem : null;
@@ -157,122 +162,136 @@ FocusScope {
 
     Keys.onEscapePressed: if (dismissOnTap) close()
 
-    // The scrim covers the whole overlay, whatever the dialog's own geometry.
-    Rectangle {
-        id: scrim
-        x: -dialog.x
-        y: -dialog.y
-        z: -2
-        width: dialog.parent ? dialog.parent.width : 0
-        height: dialog.parent ? dialog.parent.height : 0
-        color: dialog.__scrimColor
-
-        MouseArea {
-            id: scrimArea
-            anchors.fill: parent
-            onClicked: if (dialog.dismissOnTap && dialog.__showing) dialog.close()
-            onWheel: wheel.accepted = true
-        }
+    // The declared children; they move into the card when it is made.
+    Column {
+        id: contentColumn
+        x: dialog.contentMargins
+        y: dialog.contentMargins + dialog.__headerHeight
+        width: dialog.width - 2 * dialog.contentMargins
+        spacing: Units.dp(8)
     }
 
-    Shadow {
-        anchors.fill: card
-        z: -1
-        radius: card.radius
-        elevation: dialog.__elevation
-    }
-
-    Rectangle {
-        id: card
-        anchors.fill: parent
-        radius: Units.dp(2)
-        color: "white"
-
-        // Takes the touches on the card so that they do not reach the scrim.
-        MouseArea {
-            anchors.fill: parent
-        }
-    }
-
-    Flickable {
-        id: contentArea
-        anchors.fill: parent
-        anchors.bottomMargin: dialog.hasActions && !dialog.floatingActions ? dialog.__actionBarHeight : 0
-        contentHeight: contentHolder.height
-        interactive: contentHeight > height
-        clip: interactive
-        boundsBehavior: Flickable.StopAtBounds
-
-        Item {
-            id: contentHolder
-            width: contentArea.width
-            height: dialog.contentMargins + dialog.__headerHeight + contentColumn.height
-                    + (dialog.hasActions && !dialog.floatingActions ? 0 : dialog.contentMargins)
-
-            Label {
-                id: titleLabel
-                x: Units.dp(24)
-                y: Units.dp(24)
-                width: parent.width - 2 * Units.dp(24)
-                visible: text !== ""
-                style: "title"
-                wrapMode: Text.Wrap
-                text: dialog.title
-            }
-
-            Label {
-                id: textLabel
-                x: Units.dp(24)
-                y: dialog.title !== "" ? titleLabel.y + titleLabel.height + Units.dp(20) : Units.dp(24)
-                width: parent.width - 2 * Units.dp(24)
-                visible: text !== ""
-                style: "subheading"
-                color: Theme.light.subTextColor
-                wrapMode: Text.Wrap
-                text: dialog.text
-            }
-
-            Column {
-                id: contentColumn
-                x: dialog.contentMargins
-                y: dialog.contentMargins + dialog.__headerHeight
-                width: parent.width - 2 * dialog.contentMargins
-                spacing: Units.dp(8)
-            }
-        }
-    }
-
-    // The buttons are made only for a dialog that has them.
     Loader {
-        id: actionRow
-        x: dialog.width - width - Units.dp(8)
-        y: dialog.height - height - Units.dp(8)
-        active: dialog.hasActions
+        id: chrome
+        anchors.fill: parent
+        active: dialog.__made
 
-        sourceComponent: Row {
-            spacing: Units.dp(8)
+        sourceComponent: Item {
+            readonly property real titleHeight: titleLabel.height
+            readonly property real textHeight: textLabel.height
 
-            Button {
-                id: negativeButton
-                objectName: "negativeButton"
-                visible: text !== ""
-                text: dialog.negativeButtonText
-                textColor: Theme.accentColor
-                elevation: dialog.floatingActions ? 1 : 0
-                backgroundColor: dialog.floatingActions ? "white" : "transparent"
-                onClicked: dialog.__reject()
+            Component.onCompleted: contentColumn.parent = contentHolder
+
+            // The scrim covers the whole overlay, whatever the dialog's own geometry.
+            Rectangle {
+                id: scrim
+                x: -dialog.x
+                y: -dialog.y
+                z: -2
+                width: dialog.parent ? dialog.parent.width : 0
+                height: dialog.parent ? dialog.parent.height : 0
+                color: dialog.__scrimColor
+
+                MouseArea {
+                    id: scrimArea
+                    anchors.fill: parent
+                    onClicked: if (dialog.dismissOnTap && dialog.__showing) dialog.close()
+                    onWheel: wheel.accepted = true
+                }
             }
 
-            Button {
-                id: positiveButton
-                objectName: "positiveButton"
-                visible: text !== ""
-                text: dialog.positiveButtonText
-                textColor: Theme.accentColor
-                elevation: dialog.floatingActions ? 1 : 0
-                backgroundColor: dialog.floatingActions ? "white" : "transparent"
-                enabled: dialog.positiveButtonEnabled
-                onClicked: dialog.__accept()
+            Shadow {
+                anchors.fill: card
+                z: -1
+                radius: card.radius
+                elevation: dialog.__elevation
+            }
+
+            Rectangle {
+                id: card
+                anchors.fill: parent
+                radius: Units.dp(2)
+                color: "white"
+
+                // Takes the touches on the card so that they do not reach the scrim.
+                MouseArea {
+                    anchors.fill: parent
+                }
+            }
+
+            Flickable {
+                id: contentArea
+                anchors.fill: parent
+                anchors.bottomMargin: dialog.hasActions && !dialog.floatingActions ? dialog.__actionBarHeight : 0
+                contentHeight: contentHolder.height
+                interactive: contentHeight > height
+                clip: interactive
+                boundsBehavior: Flickable.StopAtBounds
+
+                Item {
+                    id: contentHolder
+                    width: contentArea.width
+                    height: dialog.contentMargins + dialog.__headerHeight + contentColumn.height
+                            + (dialog.hasActions && !dialog.floatingActions ? 0 : dialog.contentMargins)
+
+                    Label {
+                        id: titleLabel
+                        x: Units.dp(24)
+                        y: Units.dp(24)
+                        width: parent.width - 2 * Units.dp(24)
+                        visible: text !== ""
+                        style: "title"
+                        wrapMode: Text.Wrap
+                        text: dialog.title
+                    }
+
+                    Label {
+                        id: textLabel
+                        x: Units.dp(24)
+                        y: dialog.title !== "" ? titleLabel.y + titleLabel.height + Units.dp(20) : Units.dp(24)
+                        width: parent.width - 2 * Units.dp(24)
+                        visible: text !== ""
+                        style: "subheading"
+                        color: Theme.light.subTextColor
+                        wrapMode: Text.Wrap
+                        text: dialog.text
+                    }
+                }
+            }
+
+            // The buttons are made only for a dialog that has them.
+            Loader {
+                id: actionRow
+                x: dialog.width - width - Units.dp(8)
+                y: dialog.height - height - Units.dp(8)
+                active: dialog.hasActions
+
+                sourceComponent: Row {
+                    spacing: Units.dp(8)
+
+                    Button {
+                        id: negativeButton
+                        objectName: "negativeButton"
+                        visible: text !== ""
+                        text: dialog.negativeButtonText
+                        textColor: Theme.accentColor
+                        elevation: dialog.floatingActions ? 1 : 0
+                        backgroundColor: dialog.floatingActions ? "white" : "transparent"
+                        onClicked: dialog.__reject()
+                    }
+
+                    Button {
+                        id: positiveButton
+                        objectName: "positiveButton"
+                        visible: text !== ""
+                        text: dialog.positiveButtonText
+                        textColor: Theme.accentColor
+                        elevation: dialog.floatingActions ? 1 : 0
+                        backgroundColor: dialog.floatingActions ? "white" : "transparent"
+                        enabled: dialog.positiveButtonEnabled
+                        onClicked: dialog.__accept()
+                    }
+                }
             }
         }
     }

@@ -29,9 +29,10 @@ Item {
     implicitWidth: size
     implicitHeight: size
 
-    // Turns a name or a source into { kind: "glyph" | "image" | "", text, family, url }.
+    // Turns a name or a source into { kind: "glyph" | "image" | "", text, family,
+    // font, url }: font is the icon font's file, url the image file.
     function resolve(iconName, iconSource) {
-        var nothing = { "kind": "", "text": "", "family": "", "url": "" };
+        var nothing = { "kind": "", "text": "", "family": "", "font": "", "url": "" };
         var reference = iconSource !== "" ? iconSource : iconName;
         if (reference === "")
             return nothing;
@@ -41,68 +42,49 @@ Item {
             if (reference === "")
                 return nothing;
             return __fontGlyph(IconCodepoints.material(reference.substring(reference.lastIndexOf("/") + 1)),
-                               Theme.__iconFamily("material"), iconSource !== "" ? iconSource : iconName);
+                               Theme.__iconFonts.material, iconSource !== "" ? iconSource : iconName);
         }
         if (iconSource !== "")
-            return { "kind": "image", "text": "", "family": "", "url": iconSource };
+            return { "kind": "image", "text": "", "family": "", "font": "", "url": iconSource };
         var slash = reference.indexOf("/");
         var group = slash < 0 ? "" : reference.substring(0, slash);
         var rest = reference.substring(slash + 1);
         if (group === "unicode") {
             if (rest.length === 1)
-                return { "kind": "glyph", "text": rest, "family": Theme.__iconFamily("materialDesign"), "url": "" };
+                return __glyph(rest, Theme.__iconFonts.materialDesign);
             console.log("Icon.resolve(): \"" + reference + "\" is not \"unicode/\" and one character");
             return nothing;
         }
         if (group === "awesome")
-            return __fontGlyph(IconCodepoints.awesome(rest), Theme.__iconFamily("awesome"), reference);
+            return __fontGlyph(IconCodepoints.awesome(rest), Theme.__iconFonts.awesome, reference);
         return __fontGlyph(IconCodepoints.material(rest.substring(rest.lastIndexOf("/") + 1)),
-                           Theme.__iconFamily("material"), reference);
+                           Theme.__iconFonts.material, reference);
     }
 
     // code is the name's code point in the font, -1 for an unknown name.
-    function __fontGlyph(code, family, reference) {
+    function __fontGlyph(code, font, reference) {
         if (code < 0) {
             console.log("Icon.resolve(): unknown icon \"" + reference + "\"");
-            return { "kind": "", "text": "", "family": "", "url": "" };
+            return { "kind": "", "text": "", "family": "", "font": "", "url": "" };
         }
-        return { "kind": "glyph", "text": String.fromCharCode(code), "family": family, "url": "" };
+        return __glyph(String.fromCharCode(code), font);
     }
 
-    // The glyph's text exists only for a font icon: a text item loads its font
-    // as soon as it is made, even hidden and empty, and every new size of a
-    // font costs a font engine.
-    Loader {
-        id: glyphLoader
-        anchors.centerIn: parent
-        active: icon.__resolved.kind === "glyph"
-        sourceComponent: Text {
-            textFormat: Text.PlainText
-            text: icon.glyph
-            color: icon.color
-            font.family: icon.__resolved.family
-            font.pixelSize: icon.size
-            horizontalAlignment: Text.AlignHCenter
-            verticalAlignment: Text.AlignVCenter
-        }
+    function __glyph(text, font) {
+        return { "kind": "glyph", "text": text, "family": font.family, "font": font.url, "url": "" };
     }
 
-    Image {
-        id: plainImage
+    // Draws the glyph straight from the icon font's file (no text item: a
+    // text loads and matches its font as soon as it is made) or the picture,
+    // once shown; a hidden icon keeps what it drew.
+    IconPicture {
+        id: picture
         anchors.fill: parent
-        visible: icon.__resolved.kind === "image" && !icon.colorize
-        source: visible ? icon.__resolved.url : ""
-        sourceSize.width: width
-        sourceSize.height: height
-        fillMode: Image.PreserveAspectFit
-        smooth: true
-    }
-
-    TintedImage {
-        id: tintedImage
-        anchors.fill: parent
-        visible: icon.__resolved.kind === "image" && icon.colorize
-        source: visible ? icon.__resolved.url : ""
+        visible: icon.__resolved.kind !== ""
+        glyph: icon.glyph
+        fontSource: icon.__resolved.font
+        source: icon.__resolved.kind === "image" ? icon.__resolved.url : ""
         color: icon.color
+        tint: icon.colorize
     }
 }

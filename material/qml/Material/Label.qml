@@ -12,8 +12,11 @@ Text {
     // "subheading", "body2", "body1", "caption", "button" or "menu".
     property string style: "body1"
 
-    readonly property var __step: Theme.__typeScale.hasOwnProperty(style) ? Theme.__typeScale[style] : Theme.__typeScale["body1"]
-    property bool __completed: false
+    readonly property var __step: Theme.__typeScale.hasOwnProperty(style) ? Theme.__typeScale[style] : __unknownStyle(style)
+    // The Roboto face of this weight and slant, loaded before the text is laid
+    // out and again whenever the font changes. A binding rather than handlers:
+    // it only writes the theme's flags (see Theme.__requireFace()).
+    readonly property bool __faceRequired: Theme.__requireFace(font.weight, font.italic)
 
     textFormat: Text.PlainText
     color: Theme.light.textColor
@@ -21,22 +24,9 @@ Text {
     font.pixelSize: Units.dp(__step.size)
     font.weight: __step.weight
     font.capitalization: __step.caps ? Font.AllUppercase : Font.MixedCase
-    onStyleChanged: {
-        if (__completed)
-            __checkStyle();
-    }
-    onFontChanged: {
-        if (__completed)
-            Theme.__requireFace(font.weight, font.italic);
-    }
-    Component.onCompleted: {
-        __completed = true;
-        __checkStyle();
-    }
 
-    function __checkStyle() {
-        Theme.__requireFace(font.weight, font.italic);
-        if (!Theme.__typeScale.hasOwnProperty(style))
-            console.log("Label.__checkStyle(): unknown style \"" + style + "\", using body1");
+    function __unknownStyle(name) {
+        console.log("Label: unknown style \"" + name + "\", using body1");
+        return Theme.__typeScale["body1"];
     }
 }

@@ -32,8 +32,9 @@ QtObject {
         readonly property color pressedColor: Qt.rgba(1, 1, 1, 0.25)
     }
 
-    // Family of the text font (Roboto, from the library's resources).
-    readonly property string fontFamily: __robotoRegular.name
+    // Family of the text font (Roboto, from the library's resources; each
+    // face loads when a text first asks for it, see __requireFace()).
+    readonly property string fontFamily: "Roboto"
 
     // The type scale of Label: for each style its size in dp, weight, and
     // whether the text is set in capitals. One shared table, so that a label
@@ -55,50 +56,44 @@ QtObject {
 
     property QtObject __appTheme: null
     readonly property AppTheme __defaults: AppTheme {}
-    // The text faces most screens use load with the theme; the other faces and
-    // the icon fonts load when something first asks for them (__requireFace(),
-    // __iconFamily()), so a screen does not pay for fonts it does not show.
-    readonly property FontLoader __robotoRegular: FontLoader { source: "fonts/Roboto-Regular.ttf" }
-    readonly property FontLoader __robotoMedium: FontLoader { source: "fonts/Roboto-Medium.ttf" }
+    // The faces load when something first asks for them (__requireFace()),
+    // so a screen does not pay for fonts it does not show (the first screen
+    // shows no regular text).
+    readonly property FontLoader __robotoRegular: FontLoader { source: theme.__wantRegular ? "fonts/Roboto-Regular.ttf" : "" }
+    readonly property FontLoader __robotoMedium: FontLoader { source: theme.__wantMedium ? "fonts/Roboto-Medium.ttf" : "" }
     readonly property FontLoader __robotoLight: FontLoader { source: theme.__wantLight ? "fonts/Roboto-Light.ttf" : "" }
     readonly property FontLoader __robotoBold: FontLoader { source: theme.__wantBold ? "fonts/Roboto-Bold.ttf" : "" }
     readonly property FontLoader __robotoItalic: FontLoader { source: theme.__wantItalic ? "fonts/Roboto-Italic.ttf" : "" }
-    readonly property FontLoader __materialIcons: FontLoader { source: theme.__wantMaterialIcons ? "fonts/MaterialIcons-Regular.ttf" : "" }
-    readonly property FontLoader __fontAwesome: FontLoader { source: theme.__wantFontAwesome ? "fonts/FontAwesome.ttf" : "" }
-    readonly property FontLoader __materialDesignIcons: FontLoader { source: theme.__wantMaterialDesignIcons ? "fonts/MaterialDesignIcons.ttf" : "" }
+    property bool __wantRegular: false
+    property bool __wantMedium: false
     property bool __wantLight: false
     property bool __wantBold: false
     property bool __wantItalic: false
-    property bool __wantMaterialIcons: false
-    property bool __wantFontAwesome: false
-    property bool __wantMaterialDesignIcons: false
+    // The icon fonts, by the names Icon gives them: each font's family and
+    // file. Icons draw their glyphs from the file itself (IconPicture); the
+    // icon fonts never enter the font database.
+    readonly property var __iconFonts: ({
+        "material": { "family": "Material Icons", "url": Qt.resolvedUrl("fonts/MaterialIcons-Regular.ttf") },
+        "awesome": { "family": "FontAwesome", "url": Qt.resolvedUrl("fonts/FontAwesome.ttf") },
+        "materialDesign": { "family": "Material Design Icons", "url": Qt.resolvedUrl("fonts/MaterialDesignIcons.ttf") }
+    })
 
     // Loads the Roboto face for text of `weight` (Font.Light ...) and `italic`
-    // if it is not loaded yet.
+    // if it is not loaded yet; returns true. Label calls it from a binding: it
+    // writes its flags without reading them (writing the same value notifies
+    // nothing), so the binding does not depend on what it writes.
     function __requireFace(weight, italic) {
-        if (weight < Font.Normal)
-            __wantLight = true;
-        if (weight > Font.Medium)
-            __wantBold = true;
         if (italic)
             __wantItalic = true;
-    }
-
-    // Loads an icon font ("material", "awesome" or "materialDesign") if it is
-    // not loaded yet, and returns its family. Icon calls it from a binding: it
-    // writes its flag without reading it (writing the same value notifies
-    // nothing), so the binding does not depend on what it writes.
-    function __iconFamily(font) {
-        if (font === "awesome") {
-            __wantFontAwesome = true;
-            return __fontAwesome.name;
-        }
-        if (font === "materialDesign") {
-            __wantMaterialDesignIcons = true;
-            return __materialDesignIcons.name;
-        }
-        __wantMaterialIcons = true;
-        return __materialIcons.name;
+        else if (weight < Font.Normal)
+            __wantLight = true;
+        else if (weight < Font.Medium)
+            __wantRegular = true;
+        else if (weight === Font.Medium)
+            __wantMedium = true;
+        else
+            __wantBold = true;
+        return true;
     }
 
     // True when light text reads better than dark text on `background`.

@@ -11,6 +11,8 @@ Styles.TextFieldStyle {
 
     readonly property color __focusColor: control.hasError === true ? control.errorColor
         : (control.color !== undefined ? control.color : Theme.accentColor)
+    // The regular face, loaded before the field's text is laid out.
+    readonly property bool __faceRequired: Theme.__requireFace(Font.Normal, false)
 
     font.family: Theme.fontFamily
     font.pixelSize: Units.dp(16)

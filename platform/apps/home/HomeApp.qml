@@ -109,13 +109,21 @@ VeltraApp {
             flickableItem: appGrid
         }
 
-        Label {
+        // Made only while there is no app to offer: a text loads its font
+        // as soon as it is made, shown or not.
+        Loader {
             objectName: "noAppsLabel"
             anchors.centerIn: parent
-            visible: appGrid.count === 0
-            style: "subheading"
-            color: Theme.light.subTextColor
-            text: qsTr("HOME_NO_APPS")
+            // From the records, not the grid's count, which is 0 until the
+            // grid is complete.
+            visible: homeApp.apps.length === 0
+            active: visible
+
+            sourceComponent: Label {
+                style: "subheading"
+                color: Theme.light.subTextColor
+                text: qsTr("HOME_NO_APPS")
+            }
         }
     }
 }
