@@ -117,42 +117,48 @@ fi
 # the help system, qdoc with LLVM) are not needed.
 config_only=(qttools5-dev)
 
+# unpack <deb> <sysroot>: <deb>'s files into <sysroot>, and their names into
+# <deb>.files (for dpkg_record).
+unpack() {
+    dpkg-deb -X "$1" "$2" >"$1.files"
+}
+export -f unpack
+
 # dpkg_record <deb> <sysroot> <database>: what dpkg would have recorded of
-# <deb> had it installed it into <sysroot>, in <database>/parts/<package>: its
+# <deb> had it installed it into <sysroot>: its
 # status entry, the list of its files by their path inside <sysroot> (with
-# Debian 12's /bin, /sbin and /lib under /usr, as the sysroot has them), and its
-# shlibs and symbols files, from which dpkg-shlibdeps learns which package and
-# version a library needs.
+# Debian 12's /bin, /sbin and /lib under /usr, as the sysroot has them; the
+# names unpack() kept), and its shlibs and symbols files, from which
+# dpkg-shlibdeps learns which package and version a library needs.
 dpkg_record() {
-    local deb=$1 sysroot=$2 db=$3 package name multiarch
-    package=$(dpkg-deb -f "$deb" Package)
-    multiarch=$(dpkg-deb -f "$deb" Multi-Arch)
+    local deb=$1 sysroot=$2 db=$3 part package name
+    part="$db/parts/$(basename "$deb" .deb)"
+    mkdir -p "$part"
+    dpkg-deb -e "$deb" "$part/control"
+    package=$(sed -n 's/^Package: //p' "$part/control/control")
     # dpkg's name of the package's files in info/: qualified by the
     # architecture where several architectures may be installed side by side.
     name=$package
-    [ "$multiarch" = same ] && name="$package:$(dpkg-deb -f "$deb" Architecture)"
-    local part="$db/parts/$package"
-    mkdir -p "$part"
-    dpkg-deb -f "$deb" | awk 'NR == 1 { print; print "Status: install ok installed"; next } { print }' \
+    if grep -q '^Multi-Arch: same$' "$part/control/control"; then
+        name="$package:$(sed -n 's/^Architecture: //p' "$part/control/control")"
+    fi
+    awk 'NR == 1 { print; print "Status: install ok installed"; next } { print }' "$part/control/control" \
         >"$part/status"
     {
         echo "$sysroot"
-        dpkg-deb --fsys-tarfile "$deb" | tar -t | sed -E -e 's|^\./||' -e 's|/$||' -e '/^$/d' \
-            -e 's#^(bin|sbin|lib)(/|$)#usr/\1\2#' -e "s|^|$sysroot/|"
-    } >"$part/list"
-    local control="$part/control"
-    dpkg-deb -e "$deb" "$control"
+        sed -E -e 's|^\./||' -e 's|/$||' -e '/^$/d' -e 's#^(bin|sbin|lib)(/|$)#usr/\1\2#' \
+            -e "s|^|$sysroot/|" "$deb.files"
+    } >"$db/info/$name.list"
     local file
     for file in shlibs symbols; do
-        [ -f "$control/$file" ] && cp "$control/$file" "$db/info/$name.$file"
+        [ -f "$part/control/$file" ] && cp "$part/control/$file" "$db/info/$name.$file"
     done
-    mv "$part/list" "$db/info/$name.list"
-    rm -rf "$control"
+    rm -rf "$part/control"
 }
 export -f dpkg_record
 
 # make_dpkg_database <directory of .debs> <database>: dpkg's administrative
-# directory for the sysroot made from those packages (DPKG_ADMINDIR): nothing
+# directory for the sysroot unpacked from those packages (DPKG_ADMINDIR): nothing
 # of it is installed, but dpkg-query answers which package owns a file of the
 # sysroot, and dpkg-shlibdeps finds the package and version of each armhf
 # library the packages of this build link.
@@ -164,7 +170,7 @@ make_dpkg_database() {
     echo armhf >"$db/arch"
     : >"$db/available"
     find "$debs" -maxdepth 1 -name '*.deb' -print0 |
-        xargs -0 -P "$(nproc)" -I{} bash -c 'dpkg_record "$1" "$2" "$3"' _ {} "$sysroot" "$db"
+        xargs -0 -P "$(nproc)" -I{} bash -eo pipefail -c 'dpkg_record "$1" "$2" "$3"' _ {} "$sysroot" "$db"
     local part
     for part in "$db"/parts/*/status; do
         cat "$part"
@@ -201,7 +207,7 @@ make_sysroot() {
     local debs
     debs=$(find "$aptdir/cache/archives" -maxdepth 1 -name '*.deb' | wc -l)
     find "$aptdir/cache/archives" -maxdepth 1 -name '*.deb' -print0 |
-        xargs -0 -P "$(nproc)" -I{} dpkg-deb -x {} "$sysroot"
+        xargs -0 -P "$(nproc)" -I{} bash -eo pipefail -c 'unpack "$1" "$2"' _ {} "$sysroot"
 
     # Debian 12's merged /usr: /bin, /sbin and /lib are links into /usr.
     local d
@@ -243,8 +249,9 @@ make_sysroot() {
         echo "build-armhf: warning: this machine's Qt ($host_qt) is not the armhf Qt ($arm_qt);" \
             "upgrade this machine's Qt packages if the build or a test refuses moc's or qmlcachegen's output" >&2
     fi
+    start=$SECONDS
     make_dpkg_database "$aptdir/cache/archives" "$sysroot_dpkg"
-    echo "build-armhf: dpkg's record of the sysroot's packages in $sysroot_dpkg"
+    echo "build-armhf: dpkg's record of the sysroot's packages made in $((SECONDS - start)) s ($sysroot_dpkg)"
     rm -rf "$aptdir"
     echo "$want" >"$sysroot/.veltra-packages"
 }
