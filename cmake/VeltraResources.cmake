@@ -13,16 +13,21 @@ include_guard(GLOBAL)
 
 option(VELTRA_COMPILE_QML "Compile the QML in Qt resources ahead of time (qmlcachegen)" ON)
 
-# veltra_compile_qml_resources(<rcc name> <qrc> <out_sources_var> <out_rcc_name_var>
+# veltra_compile_qml_resources(<rcc name> <out_sources_var> <out_rcc_name_var>
 #                              <resource path>|<file>...)
 #
-# Compiles every .qml, .js and .mjs file of a resource file ahead of time with
+# Compiles the .qml, .js and .mjs files among the given ones (the resource
+# files to compile, of the resources <rcc name>) ahead of time with
 # qmlcachegen: each into a compilation unit in C++ (named after its resource
 # path, with hidden visibility so that an app library never lends its units to
 # another), and a loader that gives the engine these units for the files'
 # qrc: URLs, so that nothing is compiled, and no disk cache written, at run
 # time. The QML files stay in the resources: the engine falls back to them if
-# the run-time Qt is another version than the one that compiled them.
+# the run-time Qt is another version than the one that compiled them. The
+# loader knows the compiled files only: other QML and scripts in the same
+# resources (an app's FILES) are compiled by the engine when loaded; a loader
+# that listed them would refer to units that do not exist, and the library
+# would not load (undefined symbol).
 #
 # The loader carries the resource's own initialiser, qInitResources_<rcc name>(),
 # which registers the units and then the resources, so that
@@ -35,7 +40,7 @@ option(VELTRA_COMPILE_QML "Compile the QML in Qt resources ahead of time (qmlcac
 # apps defined in one directory (the benchmark's 49 fixture apps, the test
 # fixtures that build one RecHomeApp.qml into two libraries) generate the
 # same files.
-function(veltra_compile_qml_resources name qrc out_sources out_rcc_name)
+function(veltra_compile_qml_resources name out_sources out_rcc_name)
     set(${out_sources} "" PARENT_SCOPE)
     set(${out_rcc_name} ${name} PARENT_SCOPE)
     if(NOT VELTRA_COMPILE_QML)
@@ -51,6 +56,7 @@ function(veltra_compile_qml_resources name qrc out_sources out_rcc_name)
     endif()
     set(dir ${CMAKE_CURRENT_BINARY_DIR}/${name}_qmlcache)
     set(sources)
+    set(compiled_qrc "<RCC>\n")
     foreach(entry IN LISTS ARGN)
         string(REPLACE "|" ";" entry "${entry}")
         list(GET entry 0 path)
@@ -58,6 +64,12 @@ function(veltra_compile_qml_resources name qrc out_sources out_rcc_name)
         if(NOT path MATCHES "\\.(qml|js|mjs)$")
             continue()
         endif()
+        string(REGEX REPLACE "/[^/]*$" "" prefix "${path}")
+        string(REGEX REPLACE "^.*/" "" alias "${path}")
+        if(NOT prefix)
+            set(prefix "/")
+        endif()
+        string(APPEND compiled_qrc "  <qresource prefix=\"${prefix}\"><file alias=\"${alias}\">${file}</file></qresource>\n")
         string(MAKE_C_IDENTIFIER "${path}" stem)
         set(out ${dir}/${stem}.cpp)
         add_custom_command(OUTPUT ${out}
@@ -70,8 +82,12 @@ function(veltra_compile_qml_resources name qrc out_sources out_rcc_name)
     if(NOT sources)
         return()
     endif()
-    # The loader reads the .qrc for the files' resource paths; its name for the
-    # rcc output comes from the mapped file name, which need not exist.
+    # The loader reads a .qrc of the compiled files for their resource paths;
+    # its initialiser is named after that file's name (<rcc name>.qrc), and the
+    # rcc output's after the mapped file name, which need not exist.
+    string(APPEND compiled_qrc "</RCC>\n")
+    set(qrc ${dir}/${name}.qrc)
+    file(CONFIGURE OUTPUT ${qrc} CONTENT "${compiled_qrc}")
     set(loader ${dir}/${name}_qmlcache_loader.cpp)
     add_custom_command(OUTPUT ${loader}
         COMMAND ${VELTRA_QMLCACHEGEN} --resource-file-mapping=${qrc}=${dir}/${name}_qmlcache.qrc
@@ -109,7 +125,7 @@ function(veltra_add_resources target)
     string(APPEND body "  </qresource>\n</RCC>\n")
     file(CONFIGURE OUTPUT ${qrc} CONTENT "${body}")
     set_property(SOURCE ${qrc} PROPERTY SKIP_AUTORCC ON)
-    veltra_compile_qml_resources(${ARG_NAME} ${qrc} compiled rcc_name ${entries})
+    veltra_compile_qml_resources(${ARG_NAME} compiled rcc_name ${entries})
     # qt5_add_resources() names the resources after the .qrc file.
     if(NOT rcc_name STREQUAL ARG_NAME)
         configure_file(${qrc} ${CMAKE_CURRENT_BINARY_DIR}/${rcc_name}.qrc COPYONLY)
