@@ -201,8 +201,8 @@ private slots:
         QTest::newRow("en-US") << QByteArray("en-US") << QByteArray("false")
                                << QStringList({"Gauge", "Home", "Lumvar", "Power Off", "Settings", "Updates"});
         QTest::newRow("de-DE") << QByteArray("de-DE") << QByteArray("false")
-                               << QStringList({"Aktualisierungen", "Ausschalten", "Einstellungen", "Home", "Lumvar",
-                                               "Manometer"});
+                               << QStringList({"Aktualisierungen", "Ausschalten", "Einstellungen", "Lumvar",
+                                               "Manometer", "Startseite"});
         QTest::newRow("single app") << QByteArray("en-US") << QByteArray("true") << QStringList({"Lumvar"});
     }
     void stagedAppsAreListedWithTranslatedTitles()
