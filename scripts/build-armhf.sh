@@ -6,8 +6,11 @@
 #   scripts/build-armhf.sh          # everything (program, apps, tests), then the
 #                                   # emulated start and the chosen tests
 #   scripts/build-armhf.sh --quick  # the staged device tree (program, libcommon,
-#                                   # apps, pictures) and the emulated start (CI)
+#                                   # apps, pictures), the emulated start and the
+#                                   # armhf packages' test (CI)
 #   scripts/build-armhf.sh --build-only   # everything, nothing run
+#   scripts/build-armhf.sh --packages     # the staged device tree and its Debian
+#                                         # packages for armhf in build-armhf/packages
 #
 # Extra arguments after "--" go to ctest (scripts/build-armhf.sh -- -V).
 # On a fresh Debian 12 machine, as root, it installs what it needs on this
@@ -18,8 +21,10 @@
 # into build-armhf/qemu, once; both are kept while the list is unchanged.
 set -euo pipefail
 top=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
-build="${VELTRA_ARMHF_BUILD_DIR:-$top/build-armhf}"
+build=$(realpath -m "${VELTRA_ARMHF_BUILD_DIR:-$top/build-armhf}")
 sysroot="$build/sysroot"
+# dpkg's record of the sysroot's packages (see make_dpkg_database).
+sysroot_dpkg="$build/sysroot-dpkg"
 
 mode=all
 ctest_args=()
@@ -27,15 +32,18 @@ while [ $# -gt 0 ]; do
     case "$1" in
         --quick) mode=quick ;;
         --build-only) mode=build ;;
+        --packages) mode=packages ;;
         --) shift; ctest_args=("$@"); break ;;
-        -h|--help) sed -n '2,18p' "$0"; exit 0 ;;
+        -h|--help) sed -n '2,20p' "$0"; exit 0 ;;
         *) echo "build-armhf: unknown argument $1" >&2; exit 2 ;;
     esac
     shift
 done
 
 # The tests that run under emulation (see the README for what each shows).
-chosen_tests='^(tst_stage|tst_termination|tst_faults|tst_appmanager|tst_startup|tst_globalconfig|tst_common|tst_frame|tst_sorvel|qml_shell_tst_rootapp|qml_lumvar_tst_decisiontree|qml_wizard_tst_wizard)$'
+# tst_packages (with its fixture packages_make) makes the armhf packages and
+# starts the ARM shell from them.
+chosen_tests='^(tst_stage|tst_termination|tst_faults|tst_appmanager|tst_startup|tst_globalconfig|tst_common|tst_frame|tst_sorvel|tst_packages|qml_shell_tst_rootapp|qml_lumvar_tst_decisiontree|qml_wizard_tst_wizard)$'
 
 # This machine: the project's own packages (Qt's tools, fonts) and the cross
 # compiler.
@@ -109,12 +117,75 @@ fi
 # the help system, qdoc with LLVM) are not needed.
 config_only=(qttools5-dev)
 
+# unpack <deb> <sysroot>: <deb>'s files into <sysroot>, and their names into
+# <deb>.files (for dpkg_record).
+unpack() {
+    dpkg-deb -X "$1" "$2" >"$1.files"
+}
+export -f unpack
+
+# dpkg_record <deb> <sysroot> <database>: what dpkg would have recorded of
+# <deb> had it installed it into <sysroot>: its
+# status entry, the list of its files by their path inside <sysroot> (with
+# Debian 12's /bin, /sbin and /lib under /usr, as the sysroot has them; the
+# names unpack() kept), and its shlibs and symbols files, from which
+# dpkg-shlibdeps learns which package and version a library needs.
+dpkg_record() {
+    local deb=$1 sysroot=$2 db=$3 part package name
+    part="$db/parts/$(basename "$deb" .deb)"
+    mkdir -p "$part"
+    dpkg-deb -e "$deb" "$part/control"
+    package=$(sed -n 's/^Package: //p' "$part/control/control")
+    # dpkg's name of the package's files in info/: qualified by the
+    # architecture where several architectures may be installed side by side.
+    name=$package
+    if grep -q '^Multi-Arch: same$' "$part/control/control"; then
+        name="$package:$(sed -n 's/^Architecture: //p' "$part/control/control")"
+    fi
+    awk 'NR == 1 { print; print "Status: install ok installed"; next } { print }' "$part/control/control" \
+        >"$part/status"
+    {
+        echo "$sysroot"
+        sed -E -e 's|^\./||' -e 's|/$||' -e '/^$/d' -e 's#^(bin|sbin|lib)(/|$)#usr/\1\2#' \
+            -e "s|^|$sysroot/|" "$deb.files"
+    } >"$db/info/$name.list"
+    local file
+    for file in shlibs symbols; do
+        [ -f "$part/control/$file" ] && cp "$part/control/$file" "$db/info/$name.$file"
+    done
+    rm -rf "$part/control"
+}
+export -f dpkg_record
+
+# make_dpkg_database <directory of .debs> <database>: dpkg's administrative
+# directory for the sysroot unpacked from those packages (DPKG_ADMINDIR): nothing
+# of it is installed, but dpkg-query answers which package owns a file of the
+# sysroot, and dpkg-shlibdeps finds the package and version of each armhf
+# library the packages of this build link.
+make_dpkg_database() {
+    local debs=$1 db=$2
+    rm -rf "$db"
+    mkdir -p "$db/info" "$db/updates" "$db/parts"
+    echo 1 >"$db/info/format"
+    echo armhf >"$db/arch"
+    : >"$db/available"
+    find "$debs" -maxdepth 1 -name '*.deb' -print0 |
+        xargs -0 -P "$(nproc)" -I{} bash -eo pipefail -c 'dpkg_record "$1" "$2" "$3"' _ {} "$sysroot" "$db"
+    local part
+    for part in "$db"/parts/*/status; do
+        cat "$part"
+        echo
+    done >"$db/status"
+    rm -rf "$db/parts"
+}
+
 make_sysroot() {
     local packages want
     mapfile -t packages < <(grep -v -E '^\s*(#|$)' "$top/scripts/debian-packages-armhf.txt")
     # The packages, and the version of the steps below: a change of either makes it afresh.
-    want=$(printf '%s\n' "${packages[@]}" "${config_only[@]}" "steps 2" | sort)
-    if [ -f "$sysroot/.veltra-packages" ] && [ "$(cat "$sysroot/.veltra-packages")" = "$want" ]; then
+    want=$(printf '%s\n' "${packages[@]}" "${config_only[@]}" "steps 3" | sort)
+    if [ -f "$sysroot/.veltra-packages" ] && [ "$(cat "$sysroot/.veltra-packages")" = "$want" ] &&
+        [ -s "$sysroot_dpkg/status" ]; then
         echo "build-armhf: sysroot $sysroot is up to date"
         return
     fi
@@ -136,7 +207,7 @@ make_sysroot() {
     local debs
     debs=$(find "$aptdir/cache/archives" -maxdepth 1 -name '*.deb' | wc -l)
     find "$aptdir/cache/archives" -maxdepth 1 -name '*.deb' -print0 |
-        xargs -0 -P "$(nproc)" -I{} dpkg-deb -x {} "$sysroot"
+        xargs -0 -P "$(nproc)" -I{} bash -eo pipefail -c 'unpack "$1" "$2"' _ {} "$sysroot"
 
     # Debian 12's merged /usr: /bin, /sbin and /lib are links into /usr.
     local d
@@ -178,6 +249,9 @@ make_sysroot() {
         echo "build-armhf: warning: this machine's Qt ($host_qt) is not the armhf Qt ($arm_qt);" \
             "upgrade this machine's Qt packages if the build or a test refuses moc's or qmlcachegen's output" >&2
     fi
+    start=$SECONDS
+    make_dpkg_database "$aptdir/cache/archives" "$sysroot_dpkg"
+    echo "build-armhf: dpkg's record of the sysroot's packages made in $((SECONDS - start)) s ($sysroot_dpkg)"
     rm -rf "$aptdir"
     echo "$want" >"$sysroot/.veltra-packages"
 }
@@ -187,9 +261,12 @@ make_sysroot
 start=$SECONDS
 cmake -S "$top" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DCMAKE_TOOLCHAIN_FILE="$top/packaging/toolchains/armhf.cmake" \
-    -DVELTRA_ARMHF_SYSROOT="$sysroot" -DVELTRA_QEMU_ARM="$qemu" >/dev/null
+    -DVELTRA_ARMHF_SYSROOT="$sysroot" -DVELTRA_ARMHF_DPKG_ADMINDIR="$sysroot_dpkg" \
+    -DVELTRA_QEMU_ARM="$qemu" >/dev/null
 if [ "$mode" = quick ]; then
-    cmake --build "$build" -j "$(nproc)" --target veltra_stage tst_stage
+    cmake --build "$build" -j "$(nproc)" --target veltra_stage tst_stage tst_packages
+elif [ "$mode" = packages ]; then
+    cmake --build "$build" -j "$(nproc)" --target veltra_stage
 else
     cmake --build "$build" -j "$(nproc)"
 fi
@@ -205,6 +282,10 @@ if file -L "$stage/opt/tarvik/bin/tarvik" "$stage/opt/tarvik/lib/libcommon.so" "
     exit 1
 fi
 [ "$mode" = build ] && exit 0
+if [ "$mode" = packages ]; then
+    "$top/scripts/package.sh" --built "$build"
+    exit 0
+fi
 
 # Headless, and slower than on the device's own CPU: the tests' time-outs are
 # stretched by VELTRA_ARMHF_TIMEOUT_FACTOR (6 unless set; the native runs'
@@ -212,7 +293,7 @@ fi
 export QT_QPA_PLATFORM=offscreen QT_QUICK_BACKEND=software
 export VELTRA_TIMEOUT_FACTOR="${VELTRA_ARMHF_TIMEOUT_FACTOR:-6}"
 if [ "$mode" = quick ]; then
-    tests=(-R '^tst_stage$')
+    tests=(-R '^(tst_stage|tst_packages)$')
 else
     tests=(-j "$(nproc)" -R "$chosen_tests")
 fi

@@ -12,7 +12,9 @@
 # rcc, lrelease, qmlcachegen and qmllint, which Qt's CMake files find there.
 #
 # Programs of the build (tests, the picture renderer of cmake/tools) run through
-# qemu-arm with the sysroot as the ARM loader's root.
+# qemu-arm with the sysroot as the ARM loader's root. The Debian packages of the
+# build (packaging/) are for armhf, with the armhf libraries' packages as their
+# dependencies (VELTRA_ARMHF_DPKG_ADMINDIR).
 
 set(CMAKE_SYSTEM_NAME Linux)
 set(CMAKE_SYSTEM_PROCESSOR arm)
@@ -65,5 +67,12 @@ set(VELTRA_CROSS_RUN_ENV
     "QT_PLUGIN_PATH=${VELTRA_ARMHF_SYSROOT}/usr/lib/arm-linux-gnueabihf/qt5/plugins"
     "QML2_IMPORT_PATH=${VELTRA_ARMHF_SYSROOT}/usr/lib/arm-linux-gnueabihf/qt5/qml")
 
-# Debian packages made from this build are for armhf, not for the build machine.
-set(CPACK_DEBIAN_PACKAGE_ARCHITECTURE armhf)
+# dpkg's record of the sysroot's packages (scripts/build-armhf.sh makes it
+# beside the sysroot): the Debian packages made from this build learn from it
+# which armhf package and version each library they link needs.
+if(NOT VELTRA_ARMHF_DPKG_ADMINDIR)
+    set(VELTRA_ARMHF_DPKG_ADMINDIR "${VELTRA_ARMHF_SYSROOT}-dpkg")
+endif()
+set(VELTRA_ARMHF_DPKG_ADMINDIR "${VELTRA_ARMHF_DPKG_ADMINDIR}" CACHE PATH
+    "dpkg's administrative directory describing the packages of VELTRA_ARMHF_SYSROOT")
+set(VELTRA_TARGET_DPKG_ADMINDIR "${VELTRA_ARMHF_DPKG_ADMINDIR}")

@@ -4,6 +4,12 @@
 // from there, offscreen, with the device paths mapped into the scratch root
 // (VELTRA_ROOTFS) and a power-off that only ends the shell. Last, the same
 // start with everything read-only but /opt/save_data and no writable home.
+//
+// In a cross build (armhf) the packages are the device's: no SDK; the shell
+// runs through the build's emulator, with the sysroot's Qt as the system's,
+// and the sysroot's dpkg database (VELTRA_TARGET_DPKG_ADMINDIR) answers which
+// package owns a library and what each package depends on.
+#include "childprogram.h"
 #include "warningguard.h"
 
 #include <QDirIterator>
@@ -24,9 +30,24 @@ namespace {
 
 const QString kDebDir = QStringLiteral(VELTRA_PACKAGES_DIR);
 const QString kVersion = QStringLiteral(VELTRA_PACKAGE_VERSION);
-// Every package of the build, by name.
-const QStringList kPackages = {QStringLiteral("tarvik"), QStringLiteral("lumvar"), QStringLiteral("sorvel"),
-                               QStringLiteral("veltra-standin-apps"), QStringLiteral("veltra-dev")};
+// The Debian architecture the build is for.
+const QString kArchitecture = QStringLiteral(VELTRA_PACKAGE_ARCHITECTURE);
+// The root of the system the packages are for ("" natively, the sysroot in a
+// cross build), its dpkg database (empty: this machine's) and its multiarch
+// library directory name.
+const QString kTargetRoot = QStringLiteral(VELTRA_TARGET_ROOT);
+const QString kTargetAdminDir = QStringLiteral(VELTRA_TARGET_DPKG_ADMINDIR);
+const QString kLibraryArchitecture = QStringLiteral(VELTRA_LIBRARY_ARCHITECTURE);
+const bool kCrossBuild = !kTargetRoot.isEmpty();
+// Every package of the build, by name; the SDK runs on the development machine
+// and is made by a native build only.
+const QStringList kPackages = [] {
+    QStringList packages = {QStringLiteral("tarvik"), QStringLiteral("lumvar"), QStringLiteral("sorvel"),
+                            QStringLiteral("veltra-standin-apps")};
+    if (!kCrossBuild)
+        packages.append(QStringLiteral("veltra-dev"));
+    return packages;
+}();
 // The app the host never lists (the SDK's preview shows it).
 const QString kUnlistedApp = QStringLiteral("com.ostrelle.veltra.Sorvel");
 // A user without rights to the scratch root's files, for the read-only start as root.
@@ -57,6 +78,69 @@ Result execute(const QString &program, const QStringList &arguments, const QStri
     return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
             QString::fromLocal8Bit(process.readAll())};
 }
+
+// dpkg-query for the system the packages are for.
+Result dpkgQuery(const QStringList &arguments)
+{
+    QStringList all = arguments;
+    if (!kTargetAdminDir.isEmpty())
+        all.prepend("--admindir=" + kTargetAdminDir);
+    return execute("dpkg-query", all);
+}
+
+// The ELF header fields that tell a machine's programs and libraries apart.
+struct ElfKind
+{
+    int elfClass = 0; // 1: 32-bit, 2: 64-bit
+    int machine = 0;  // e_machine
+    quint32 flags = 0; // e_flags
+    // The bits of e_flags that matter (armhf: the EABI version and the
+    // hardware floating point calling convention).
+    quint32 flagsMask = 0;
+
+    // Whether a file of this kind runs on a system whose programs are `expected`.
+    bool fits(const ElfKind &expected) const
+    {
+        return elfClass == expected.elfClass && machine == expected.machine
+               && (flags & expected.flagsMask) == expected.flags;
+    }
+    QString text() const
+    {
+        return QString("class %1, machine %2, flags 0x%3").arg(elfClass).arg(machine).arg(flags, 0, 16);
+    }
+};
+
+// A file's ELF kind; false for a file that is no ELF file (little endian only:
+// every architecture below is).
+bool readElfKind(const QString &file, ElfKind *kind)
+{
+    QFile in(file);
+    if (!in.open(QIODevice::ReadOnly))
+        return false;
+    const QByteArray header = in.read(52);
+    if (header.size() < 52 || !header.startsWith("\x7f" "ELF") || header.at(5) != 1)
+        return false;
+    auto word = [&header](int at, int size) {
+        quint32 value = 0;
+        for (int i = size - 1; i >= 0; --i)
+            value = (value << 8) | quint8(header.at(at + i));
+        return value;
+    };
+    kind->elfClass = header.at(4);
+    kind->machine = int(word(18, 2));
+    // e_flags follows e_entry, e_phoff and e_shoff: three words of the class's size.
+    kind->flags = word(kind->elfClass == 2 ? 48 : 36, 4);
+    return true;
+}
+
+// What the programs of a Debian architecture are.
+const QHash<QString, ElfKind> kElfKinds = {
+    {"amd64", {2, 62, 0, 0}},
+    {"arm64", {2, 183, 0, 0}},
+    {"i386", {1, 3, 0, 0}},
+    // EABI version 5 (EF_ARM_EABI_VER5), EF_ARM_ABI_FLOAT_HARD.
+    {"armhf", {1, 40, 0x05000400, 0xff000400}},
+};
 
 // "Key: value" fields of a package's control file, continuation lines joined.
 QMap<QString, QString> readControlFields(const QString &deb)
@@ -143,17 +227,23 @@ struct PackageDatabase
 {
     QHash<QString, QStringList> depends;
     QHash<QString, QStringList> providers;
+    QHash<QString, QString> architecture;
     // Every Debian system has these; nothing needs to depend on them.
     QStringList essential;
 
-    void load()
+    // This machine's packages, or those of the database in `adminDir`.
+    void load(const QString &adminDir = QString())
     {
-        const Result r = execute("dpkg-query", {"-W", "-f", "${db:Status-Abbrev}\t${Package}\t${Depends}, "
-                                                            "${Pre-Depends}\t${Provides}\t${Essential}\n"});
+        QStringList arguments = {"-W", "-f", "${db:Status-Abbrev}\t${Package}\t${Depends}, "
+                                             "${Pre-Depends}\t${Provides}\t${Essential}\t${Architecture}\n"};
+        if (!adminDir.isEmpty())
+            arguments.prepend("--admindir=" + adminDir);
+        const Result r = execute("dpkg-query", arguments);
         for (const QString &line : r.output.split('\n')) {
             const QStringList parts = line.split('\t');
-            if (parts.size() < 5 || !parts[0].startsWith("ii"))
+            if (parts.size() < 6 || !parts[0].startsWith("ii"))
                 continue;
+            architecture.insert(parts[1], parts[5]);
             depends[parts[1]] += dependedNames(parts[2]);
             for (const QString &virtualName : dependedNames(parts[3]))
                 providers[virtualName].append(parts[1]);
@@ -180,9 +270,10 @@ struct PackageDatabase
     }
 };
 
-// The Debian packages owning `files`; a file no package owns (a cache, the
-// locale archive) is left out. Debian 12 ships libraries under /lib, which the
-// loader maps by their /usr/lib path.
+// The Debian packages owning `files` on the system the packages are for; a file
+// no package owns (a cache, the locale archive, the emulator) is left out.
+// Debian 12 ships libraries under /lib, which the loader maps by their /usr/lib
+// path.
 QMap<QString, QString> owners(const QSet<QString> &files)
 {
     QMap<QString, QString> result;
@@ -192,7 +283,7 @@ QMap<QString, QString> owners(const QSet<QString> &files)
         if (file.startsWith("/usr/lib/"))
             asked.append(file.mid(4));
     }
-    const Result r = execute("dpkg-query", QStringList("-S") + asked);
+    const Result r = dpkgQuery(QStringList("-S") + asked);
     for (const QString &line : r.output.split('\n')) {
         const int separator = line.indexOf(": /");
         if (separator <= 0 || line.startsWith("diversion "))
@@ -202,6 +293,32 @@ QMap<QString, QString> owners(const QSet<QString> &files)
         result.insert(files.contains(path) ? path : "/usr" + path, package);
     }
     return result;
+}
+
+// The libraries an ELF file links by name (its NEEDED entries), read by
+// binutils' readelf, which reads every architecture's files.
+QStringList neededLibraries(const QString &file)
+{
+    QStringList names;
+    static const QRegularExpression needed("\\(NEEDED\\)\\s+Shared library: \\[([^]]+)\\]");
+    const Result r = execute("readelf", {"--dynamic", "--wide", file});
+    auto it = needed.globalMatch(r.output);
+    while (it.hasNext())
+        names.append(it.next().captured(1));
+    return names;
+}
+
+// Where the loader of the system the packages are for finds a library by its
+// name, or "" (libraries of our own are found through the run path).
+QString systemLibrary(const QString &soname)
+{
+    for (const QString &dir : {"/usr/lib/" + kLibraryArchitecture, "/lib/" + kLibraryArchitecture,
+                               QStringLiteral("/usr/lib"), QStringLiteral("/lib")}) {
+        const QString candidate = kTargetRoot + dir + '/' + soname;
+        if (QFileInfo::exists(candidate))
+            return candidate;
+    }
+    return QString();
 }
 
 } // namespace
@@ -215,7 +332,11 @@ private:
     QString m_root;
     QMap<QString, QString> m_debs; // package -> file
     QMap<QString, QMap<QString, QString>> m_fields;
+    QMap<QString, QStringList> m_files; // package -> its files and links, relative to the root
+    // The packages of the system the packages are for; in a cross build also
+    // this machine's (its packages for every architecture, "all").
     PackageDatabase m_database;
+    PackageDatabase m_hostDatabase;
     QString m_log;
 
     QString path(const QString &relative) const { return m_scratch.path() + '/' + relative; }
@@ -226,9 +347,15 @@ private:
     {
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         for (const char *name : {"VELTRA_DEVICE_FILE", "VELTRA_EDITION", "QML_DISABLE_DISK_CACHE",
-                                 "QML_FORCE_DISK_CACHE", "QML2_IMPORT_PATH", "QML_IMPORT_PATH", "QT_PLUGIN_PATH",
-                                 "LD_LIBRARY_PATH", "XDG_CONFIG_HOME", "XDG_DATA_HOME"})
+                                 "QML_FORCE_DISK_CACHE", "QML_IMPORT_PATH", "LD_LIBRARY_PATH", "XDG_CONFIG_HOME",
+                                 "XDG_DATA_HOME"})
             env.remove(name);
+        // Under emulation Qt's own directories are the sysroot's, named by the
+        // test's environment (the emulator does not lead every file call there).
+        for (const char *name : {"QML2_IMPORT_PATH", "QT_PLUGIN_PATH"}) {
+            if (!kCrossBuild || !env.value(name).startsWith(kTargetRoot + '/'))
+                env.remove(name);
+        }
         env.insert("QT_QPA_PLATFORM", "offscreen");
         env.insert("QT_QUICK_BACKEND", "software");
         env.insert("VELTRA_ROOTFS", m_root);
@@ -247,11 +374,12 @@ private:
         tarvik.setWorkingDirectory(m_root + "/opt/tarvik/bin");
         tarvik.setProcessChannelMode(QProcess::MergedChannels);
         connect(&tarvik, &QProcess::readyRead, this, [this, &tarvik] { m_log += tarvik.readAll(); });
-        const QString program = m_root + "/opt/tarvik/bin/tarvik";
-        if (wrapper.isEmpty())
-            tarvik.start(program, QStringList());
-        else
-            tarvik.start(wrapper.first(), wrapper.mid(1) + QStringList{"--", program});
+        QStringList command = wrapper;
+        if (!command.isEmpty())
+            command.append("--");
+        command += veltra::test::programEmulator();
+        command.append(m_root + "/opt/tarvik/bin/tarvik");
+        tarvik.start(command.takeFirst(), command);
         tarvik.waitForStarted(veltra::test::timeout(10000));
     }
 
@@ -349,9 +477,16 @@ private slots:
                   qPrintable(fields.value("Installed-Size")));
         }
         QCOMPARE(QStringList(m_debs.keys()), [] { QStringList s = kPackages; s.sort(); return s; }());
-        for (const QString &deb : m_debs) {
-            const Result r = execute("dpkg", {"-x", deb, m_root});
+        for (auto deb = m_debs.begin(); deb != m_debs.end(); ++deb) {
+            const Result r = execute("dpkg", {"-x", deb.value(), m_root});
             QVERIFY2(r.exitCode == 0, qPrintable(r.output));
+            for (const QString &line : execute("dpkg-deb", {"-c", deb.value()}).output.split('\n')) {
+                if (line.isEmpty() || line.startsWith('d'))
+                    continue;
+                QString file = line.section(QRegularExpression("\\s+"), 5).section(" -> ", 0, 0);
+                file.remove(0, 2); // "./"
+                m_files[deb.key()].append(file);
+            }
         }
         writeFile(path("tools/poweroff"), "#!/bin/sh\nexit 0\n",
                   QFile::ReadOwner | QFile::ExeOwner | QFile::ReadOther | QFile::ExeOther);
@@ -359,16 +494,22 @@ private slots:
         QVERIFY(QDir().mkpath(path("qmlcache")));
         QVERIFY(QDir().mkpath(path("run")));
         QVERIFY(QFile::setPermissions(path("run"), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
-        m_database.load();
+        m_database.load(kTargetAdminDir);
         QVERIFY(!m_database.depends.isEmpty());
+        if (kCrossBuild) {
+            m_hostDatabase.load();
+            QVERIFY(!m_hostDatabase.depends.isEmpty());
+        }
     }
 
     void cleanupTestCase() { makeWritable(); }
 
     // Each package's control fields: its architecture is this build's, the
     // apps and the SDK need the tarvik of the same version, and every package
-    // named in Depends exists (one of ours, or installed on this machine, where
-    // the build found everything it computed).
+    // named in Depends exists (one of ours, or installed on the system the
+    // packages are for, where the build found everything it computed; in a
+    // cross build also one of this machine's packages for every architecture,
+    // the fonts).
     void controlFields_data()
     {
         QTest::addColumn<QString>("package");
@@ -381,7 +522,7 @@ private slots:
         QFETCH(QString, package);
         const QMap<QString, QString> fields = m_fields.value(package);
         QCOMPARE(fields.value("Version"), kVersion);
-        QCOMPARE(fields.value("Architecture"), execute("dpkg", {"--print-architecture"}).output.trimmed());
+        QCOMPARE(fields.value("Architecture"), kArchitecture);
         QVERIFY2(!fields.value("Description").isEmpty() && !fields.value("Maintainer").isEmpty(),
                  qPrintable(package));
         const QString depends = fields.value("Depends");
@@ -391,7 +532,8 @@ private slots:
             bool found = false;
             for (const QString &name : dependedNames(group)) {
                 found = found || kPackages.contains(name) || m_database.depends.contains(name)
-                        || m_database.providers.contains(name);
+                        || m_database.providers.contains(name)
+                        || (kCrossBuild && m_hostDatabase.architecture.value(name) == "all");
             }
             QVERIFY2(found, qPrintable(package + " depends on " + group.trimmed() + ", which no package is: "
                                        + depends));
@@ -411,24 +553,24 @@ private slots:
         while (it.hasNext()) {
             const QString file = QDir(install).relativeFilePath(it.next());
             const bool device = file.startsWith("opt/") || file.startsWith("etc/") || file.startsWith("lib/systemd/");
-            expected.insert(device ? file : "opt/veltra-sdk/" + file);
+            // The SDK's part is packaged by a native build only.
+            if (device || kPackages.contains("veltra-dev"))
+                expected.insert(device ? file : "opt/veltra-sdk/" + file);
         }
         QMap<QString, QString> packaged;
         QStringList twice;
-        for (auto deb = m_debs.begin(); deb != m_debs.end(); ++deb) {
-            for (const QString &line : execute("dpkg-deb", {"-c", deb.value()}).output.split('\n')) {
-                if (line.isEmpty() || line.startsWith('d'))
-                    continue;
-                QString file = line.section(QRegularExpression("\\s+"), 5).section(" -> ", 0, 0);
-                file.remove(0, 2); // "./"
+        for (auto package = m_files.begin(); package != m_files.end(); ++package) {
+            for (const QString &file : package.value()) {
                 if (packaged.contains(file))
-                    twice.append(file + " in " + packaged.value(file) + " and " + deb.key());
-                packaged.insert(file, deb.key());
+                    twice.append(file + " in " + packaged.value(file) + " and " + package.key());
+                packaged.insert(file, package.key());
             }
         }
         QVERIFY2(twice.isEmpty(), qPrintable(twice.join('\n')));
-        QCOMPARE(packaged.value("opt/veltra-sdk/opt"), QString("veltra-dev"));
-        packaged.remove("opt/veltra-sdk/opt");
+        if (kPackages.contains("veltra-dev")) {
+            QCOMPARE(packaged.value("opt/veltra-sdk/opt"), QString("veltra-dev"));
+            packaged.remove("opt/veltra-sdk/opt");
+        }
         const QSet<QString> inPackages(packaged.keyBegin(), packaged.keyEnd());
         QStringList missing = (expected - inPackages).values();
         QStringList extra = (inPackages - expected).values();
@@ -463,6 +605,119 @@ private slots:
             QVERIFY2(QFileInfo(control + '/' + script).isExecutable(), qPrintable(script));
             const Result check = execute("sh", {"-n", control + '/' + script});
             QVERIFY2(check.exitCode == 0, qPrintable(QString(script) + ": " + check.output));
+        }
+    }
+
+    // Every program and library in a package is built for the package's
+    // architecture, as this test itself is (an armhf package of amd64 files,
+    // or of soft-float ARM ones, installs and then fails to start).
+    void elfFilesForTheArchitecture_data()
+    {
+        QTest::addColumn<QString>("package");
+        QTest::addColumn<int>("least");
+        QTest::newRow("tarvik") << "tarvik" << 2; // the program, libcommon
+        QTest::newRow("lumvar") << "lumvar" << 1;
+        QTest::newRow("sorvel") << "sorvel" << 1;
+        QTest::newRow("veltra-standin-apps") << "veltra-standin-apps" << 5;
+        if (kPackages.contains("veltra-dev"))
+            QTest::newRow("veltra-dev") << "veltra-dev" << 3; // appcheck, preview, qmltest
+    }
+
+    void elfFilesForTheArchitecture()
+    {
+        QFETCH(QString, package);
+        QFETCH(int, least);
+        QVERIFY2(kElfKinds.contains(kArchitecture), qPrintable("no ELF kind known for " + kArchitecture));
+        const ElfKind expected = kElfKinds.value(kArchitecture);
+        ElfKind own;
+        QVERIFY(readElfKind(QCoreApplication::applicationFilePath(), &own));
+        QVERIFY2(own.fits(expected), qPrintable("this test: " + own.text() + "; " + kArchitecture + ": "
+                                             + expected.text()));
+        int count = 0;
+        for (const QString &file : m_files.value(package)) {
+            const QFileInfo info(m_root + '/' + file);
+            ElfKind kind;
+            if (info.isSymLink() || !readElfKind(info.filePath(), &kind))
+                continue;
+            ++count;
+            QVERIFY2(kind.fits(expected), qPrintable(file + ": " + kind.text() + "; " + kArchitecture + ": "
+                                                  + expected.text()));
+        }
+        QVERIFY2(count >= least, qPrintable(QString("%1 ELF files in %2").arg(count).arg(package)));
+    }
+
+    // Depends names the package of every library that the package's programs
+    // and plug-ins link (found as the system's loader finds it, its owner as
+    // the system's dpkg knows it), or the package of ours that has it; the
+    // Qt libraries among them. Computed by dpkg-shlibdeps, which, with no
+    // database of the target's packages, leaves every library out without a
+    // word.
+    void librariesInDepends_data()
+    {
+        QTest::addColumn<QString>("package");
+        QTest::addColumn<QStringList>("named");
+        QTest::newRow("tarvik") << "tarvik"
+                                << QStringList{"libc6", "libstdc++6", "libqt5core5a", "libqt5gui5", "libqt5qml5",
+                                               "libqt5quick5", "libqt5multimedia5"};
+        QTest::newRow("lumvar") << "lumvar" << QStringList{"libc6", "libqt5core5a", "libqt5qml5"};
+        QTest::newRow("sorvel") << "sorvel" << QStringList{"libc6", "libqt5core5a", "libqt5qml5"};
+        QTest::newRow("veltra-standin-apps")
+            << "veltra-standin-apps" << QStringList{"libc6", "libqt5core5a", "libqt5qml5"};
+        // The SDK's programs link libcommon of the tarvik package.
+        if (kPackages.contains("veltra-dev"))
+            QTest::newRow("veltra-dev") << "veltra-dev" << QStringList{"libc6", "libqt5core5a", "tarvik"};
+    }
+
+    void librariesInDepends()
+    {
+        QFETCH(QString, package);
+        QFETCH(QStringList, named);
+        const QStringList depends = dependedNames(m_fields[package].value("Depends"));
+        // Our own libraries by file name, with their package.
+        QHash<QString, QString> ours;
+        for (auto it = m_files.begin(); it != m_files.end(); ++it) {
+            for (const QString &file : it.value())
+                ours.insert(QFileInfo(file).fileName(), it.key());
+        }
+        QHash<QString, QString> needed; // soname -> the package that has it
+        QHash<QString, QString> systemFiles; // soname -> its file on the system
+        QStringList unknown;
+        for (const QString &file : m_files.value(package)) {
+            const QFileInfo info(m_root + '/' + file);
+            ElfKind kind;
+            if (info.isSymLink() || !readElfKind(info.filePath(), &kind))
+                continue;
+            for (const QString &soname : neededLibraries(info.filePath())) {
+                if (ours.contains(soname)) {
+                    needed.insert(soname, ours.value(soname));
+                } else if (const QString library = systemLibrary(soname); !library.isEmpty()) {
+                    systemFiles.insert(soname, library);
+                } else {
+                    unknown.append(file + " needs " + soname);
+                }
+            }
+        }
+        QVERIFY2(unknown.isEmpty(), qPrintable("not found on the system:\n" + unknown.join('\n')));
+        const QList<QString> files = systemFiles.values();
+        const QMap<QString, QString> systemOwners = owners(QSet<QString>(files.begin(), files.end()));
+        for (auto it = systemFiles.begin(); it != systemFiles.end(); ++it) {
+            QVERIFY2(systemOwners.contains(it.value()), qPrintable("no package owns " + it.value()));
+            needed.insert(it.key(), systemOwners.value(it.value()));
+        }
+        QStringList missing;
+        for (auto it = needed.begin(); it != needed.end(); ++it) {
+            if (it.value() != package && !depends.contains(it.value()))
+                missing.append(it.key() + " (" + it.value() + ")");
+        }
+        QVERIFY2(missing.isEmpty(), qPrintable(package + " depends on none of the packages of:\n"
+                                               + missing.join('\n') + "\nDepends: "
+                                               + m_fields[package].value("Depends")));
+        // The libraries every such package links, found here as well.
+        const QList<QString> owning = needed.values();
+        for (const QString &name : named) {
+            QVERIFY2(owning.contains(name), qPrintable(package + " links nothing of " + name));
+            QVERIFY2(depends.contains(name), qPrintable(package + " does not depend on " + name + ": "
+                                                        + m_fields[package].value("Depends")));
         }
     }
 
@@ -503,7 +758,7 @@ private slots:
         // not depend on them either); the texts are the shell's own.
         QSet<QString> system;
         for (const QString &file : mapped) {
-            if (!file.startsWith(m_root + '/') && !file.startsWith("/usr/share/qt5/translations/"))
+            if (!file.startsWith(m_root + '/') && !file.startsWith(kTargetRoot + "/usr/share/qt5/translations/"))
                 system.insert(file);
         }
         const QMap<QString, QString> owner = owners(system);
@@ -532,6 +787,8 @@ private slots:
     // list.
     void sdkFromItsPackage()
     {
+        if (!kPackages.contains("veltra-dev"))
+            QSKIP("the SDK is packaged by a native build only");
         const QString workDir = path("elsewhere");
         QVERIFY(QDir().mkpath(workDir));
         const QString sdk = m_root + "/opt/veltra-sdk";
