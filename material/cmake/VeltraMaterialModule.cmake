@@ -91,7 +91,7 @@ function(veltra_material_resources name out_var)
     file(WRITE "${qrc_file}.tmp"
         "<!DOCTYPE RCC>\n<RCC version=\"1.0\">\n<qresource prefix=\"${VELTRA_MATERIAL_IMPORT_PREFIX}\">\n    ${entry_lines}\n</qresource>\n</RCC>\n")
     configure_file("${qrc_file}.tmp" "${qrc_file}" COPYONLY)
-    veltra_compile_qml_resources(${name} compiled rcc_name ${paths})
+    veltra_compile_qml_resources(${name} "${qrc_file}" compiled rcc_name ${paths})
     set(out "${CMAKE_CURRENT_BINARY_DIR}/qrc_${name}.cpp")
     add_custom_command(OUTPUT "${out}"
         COMMAND Qt5::rcc --name ${rcc_name} --output "${out}" "${qrc_file}"
