@@ -238,6 +238,47 @@ private slots:
         QCOMPARE(env.value("XDG_RUNTIME_DIR"), "/run/" + unitFile(kUnit).value("Service/RuntimeDirectory"));
     }
 
+    // The touch screen is read once, by the plug-in the environment names,
+    // with what an administrator writes there (another device, ":rotate=180").
+    // Qt's frame-buffer platform reads every input device itself (through
+    // libinput) unless told not to, which would deliver each touch twice, and
+    // QT_QPA_EVDEV_TOUCHSCREEN_PARAMETERS would replace the plug-in's own
+    // device and options. Started with the environment, the touch device and
+    // the frame buffer moved to device paths that do not exist (the shell then
+    // ends for want of a screen), Qt's input log names that device once and no
+    // other input handler.
+    void touchScreenReadOnceAsConfigured()
+    {
+        const QString absent = QString("/dev/veltra-absent-%1").arg(QCoreApplication::applicationPid());
+        QVERIFY(!QFileInfo::exists(absent));
+        const QMap<QString, QString> file = environmentFile(kEnvironment);
+        QString plugins = file.value("QT_QPA_GENERIC_PLUGINS");
+        QVERIFY2(plugins.startsWith("evdevtouch:/dev/input/event0"), qPrintable(plugins));
+        const QString touch = absent + "/input/event3";
+        plugins.replace("/dev/input/event0", touch + ":rotate=180");
+        QString platform = file.value("QT_QPA_PLATFORM");
+        QVERIFY2(platform.contains("fb=/dev/fb0"), qPrintable(platform));
+        platform.replace("/dev/fb0", absent + "/fb0");
+
+        QTemporaryDir rootfs;
+        QProcessEnvironment env = serviceEnvironment(rootfs.path(), platform);
+        env.insert("QT_QPA_GENERIC_PLUGINS", plugins);
+        env.insert("QT_LOGGING_RULES", "qt.qpa.input.debug=true");
+        QProcess tarvik;
+        const auto guard = ended(tarvik);
+        tarvik.setProcessEnvironment(env);
+        // Where a core dump of the screenless start would go.
+        tarvik.setWorkingDirectory(rootfs.path());
+        tarvik.setProcessChannelMode(QProcess::MergedChannels);
+        tarvik.start(VELTRA_STAGE_BIN_DIR "/tarvik", QStringList());
+        QVERIFY(tarvik.waitForFinished(veltra::test::timeout(30000)));
+        m_log = QString::fromLocal8Bit(tarvik.readAll());
+        const QStringList input = m_log.split('\n').filter(QRegularExpression("^qt\\.qpa\\.input: "));
+        QVERIFY2(input.filter("evdevtouch: Adding device at " + touch).size() == 1, qPrintable(m_log));
+        const QStringList others = input.filter(QRegularExpression("^(?!.*evdevtouch: ).*$|/input/event0"));
+        QVERIFY2(others.isEmpty(), qPrintable("another input handler:\n" + others.join('\n')));
+    }
+
     // With the service's environment on the VNC platform (the frame buffer's
     // stand-in here; support staff use it to watch a device): the server
     // offers the device's screen, 480 x 272, and shows the shell on it.
