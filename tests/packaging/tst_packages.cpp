@@ -4,6 +4,7 @@
 // from there, offscreen, with the device paths mapped into the scratch root
 // (VELTRA_ROOTFS) and a power-off that only ends the shell. Last, the same
 // start with everything read-only but /opt/save_data and no writable home.
+#include "environmentfile.h"
 #include "warningguard.h"
 
 #include <QDirIterator>
@@ -240,10 +241,11 @@ private:
         return env;
     }
 
-    void start(QProcess &tarvik, const QStringList &wrapper = QStringList())
+    void start(QProcess &tarvik, const QStringList &wrapper = QStringList(),
+               const QProcessEnvironment &environment = QProcessEnvironment())
     {
         m_log.clear();
-        tarvik.setProcessEnvironment(shellEnvironment());
+        tarvik.setProcessEnvironment(environment.isEmpty() ? shellEnvironment() : environment);
         tarvik.setWorkingDirectory(m_root + "/opt/tarvik/bin");
         tarvik.setProcessChannelMode(QProcess::MergedChannels);
         connect(&tarvik, &QProcess::readyRead, this, [this, &tarvik] { m_log += tarvik.readAll(); });
@@ -523,6 +525,43 @@ private slots:
         QVERIFY2(home.isEmpty(), qPrintable("written in the home directory:\n" + home.join('\n')));
         const QStringList cache = QDir(path("qmlcache")).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
         QVERIFY2(cache.isEmpty(), qPrintable("QML compiled at run time into the cache: " + cache.join(' ')));
+    }
+
+    // As the service starts it: with the installed /etc/default/tarvik and
+    // nothing of a user's environment. A system service has no HOME, which Qt
+    // takes to be "/", here the scratch root; the runtime directory the unit
+    // makes (/run/tarvik, in memory on the device) lies in the scratch root as
+    // well. Offscreen, and without the touch device this machine lacks. The
+    // shell writes nothing but the saved data and its runtime directory: no
+    // QML cache below "/" (Qt's own modules make the engine look for one).
+    void asTheServiceRunsIt()
+    {
+        const QMap<QString, QString> file = veltra::test::readEnvironmentFile(m_root + "/etc/default/tarvik");
+        QVERIFY(file.contains("XDG_RUNTIME_DIR"));
+        QProcessEnvironment env;
+        env.insert("PATH", qEnvironmentVariable("PATH"));
+        for (auto it = file.begin(); it != file.end(); ++it)
+            env.insert(it.key(), it.value().startsWith("/run/") ? m_root + it.value() : it.value());
+        env.insert("QT_QPA_PLATFORM", "offscreen");
+        env.remove("QT_QPA_GENERIC_PLUGINS");
+        env.insert("HOME", m_root);
+        env.insert("VELTRA_ROOTFS", m_root);
+        env.insert("VELTRA_POWEROFF_PROGRAM", path("tools/poweroff"));
+        const QString runtime = env.value("XDG_RUNTIME_DIR");
+        QVERIFY2(runtime == m_root + "/run/tarvik", qPrintable(runtime));
+        QVERIFY(QDir().mkpath(runtime));
+        QVERIFY(QFile::setPermissions(runtime, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+        const QMap<QString, QString> rootBefore = snapshot(m_root);
+
+        QProcess tarvik;
+        const auto guard = ended(tarvik);
+        start(tarvik, QStringList(), env);
+        QVERIFY2(waitForLog(tarvik, "call allAppsLoaded"), qPrintable(m_log));
+        QVERIFY2(stop(tarvik), qPrintable(m_log));
+        checkEveryAppLoaded();
+        QStringList written = differences(rootBefore, snapshot(m_root));
+        written = written.filter(QRegularExpression("^(?!(opt/save_data|run/tarvik)(/|$))"));
+        QVERIFY2(written.isEmpty(), qPrintable("written outside the saved data and /run/tarvik:\n" + written.join('\n')));
     }
 
     // The SDK's package: an app team's project finds it in /opt/veltra-sdk
