@@ -443,6 +443,45 @@ private slots:
         QCOMPARE(packaged.value("lib/systemd/system/tarvik.service"), QString("tarvik"));
     }
 
+    // Every program and library of each package is stripped (no symbol table,
+    // no debugging information: they would name the build's files) and finds
+    // its libraries through paths relative to itself only, never in the build
+    // tree.
+    void elfFilesStrippedAndRelocatable_data()
+    {
+        QTest::addColumn<QString>("package");
+        for (const QString &package : kPackages)
+            QTest::newRow(qPrintable(package)) << package;
+    }
+
+    void elfFilesStrippedAndRelocatable()
+    {
+        QFETCH(QString, package);
+        QStringList elfFiles;
+        for (const QString &line : execute("dpkg-deb", {"-c", m_debs.value(package)}).output.split('\n')) {
+            if (!line.startsWith('-'))
+                continue;
+            const QString file = m_root + '/' + line.section(QRegularExpression("\\s+"), 5).mid(2);
+            QFile in(file);
+            if (in.open(QIODevice::ReadOnly) && in.read(4) == "\x7f" "ELF")
+                elfFiles.append(file);
+        }
+        QVERIFY2(!elfFiles.isEmpty(), qPrintable(package));
+        for (const QString &file : elfFiles) {
+            const Result sections = execute("readelf", {"-S", "-W", file});
+            QVERIFY2(sections.exitCode == 0, qPrintable(sections.output));
+            const QRegularExpression unstripped("\\s(\\.symtab|\\.debug_\\w+)\\s");
+            QVERIFY2(!unstripped.match(sections.output).hasMatch(),
+                     qPrintable(file + " is not stripped: " + unstripped.match(sections.output).captured(1)));
+            const Result dynamic = execute("readelf", {"-d", "-W", file});
+            const QRegularExpression searchPath("\\((?:RPATH|RUNPATH)\\)[^\\[]*\\[([^\\]]*)\\]");
+            for (auto it = searchPath.globalMatch(dynamic.output); it.hasNext();) {
+                for (const QString &entry : it.next().captured(1).split(':'))
+                    QVERIFY2(entry.startsWith("$ORIGIN"), qPrintable(file + " searches " + entry));
+            }
+        }
+    }
+
     // dpkg keeps an administrator's changes to a conffile over upgrades: every
     // file tarvik puts under /etc is one. Its maintainer scripts parse.
     void serviceFilesAreConffiles()
