@@ -443,29 +443,45 @@ private slots:
         QCOMPARE(packaged.value("lib/systemd/system/tarvik.service"), QString("tarvik"));
     }
 
-    // Every program and library of each package is stripped (no symbol table,
-    // no debugging information: they would name the build's files) and finds
-    // its libraries through paths relative to itself only, never in the build
-    // tree.
-    void elfFilesStrippedAndRelocatable_data()
+    // Nothing of the build machine ships: no file names the source or build
+    // directory, every program and library is stripped (no symbol table, no
+    // debugging information) and finds its libraries through paths relative to
+    // itself only.
+    void filesCarryNothingOfTheBuild_data()
     {
         QTest::addColumn<QString>("package");
         for (const QString &package : kPackages)
             QTest::newRow(qPrintable(package)) << package;
     }
 
-    void elfFilesStrippedAndRelocatable()
+    void filesCarryNothingOfTheBuild()
     {
         QFETCH(QString, package);
+        const QList<QByteArray> buildPaths = {QFile::encodeName(QDir(VELTRA_SOURCE_DIR).canonicalPath()) + '/',
+                                              QFile::encodeName(QDir(VELTRA_BUILD_DIR).canonicalPath()) + '/'};
         QStringList elfFiles;
+        QStringList naming;
         for (const QString &line : execute("dpkg-deb", {"-c", m_debs.value(package)}).output.split('\n')) {
             if (!line.startsWith('-'))
                 continue;
             const QString file = m_root + '/' + line.section(QRegularExpression("\\s+"), 5).mid(2);
             QFile in(file);
-            if (in.open(QIODevice::ReadOnly) && in.read(4) == "\x7f" "ELF")
+            QVERIFY2(in.open(QIODevice::ReadOnly), qPrintable(file));
+            const QByteArray content = in.readAll();
+            if (content.startsWith("\x7f" "ELF"))
                 elfFiles.append(file);
+            for (const QByteArray &buildPath : buildPaths) {
+                const int at = content.indexOf(buildPath);
+                if (at < 0)
+                    continue;
+                QByteArray excerpt = content.mid(qMax(0, at - 40), 120);
+                for (char &c : excerpt)
+                    c = (c >= ' ' && c < 127) ? c : '.';
+                naming.append(file + ": " + QString::fromLatin1(excerpt));
+                break;
+            }
         }
+        QVERIFY2(naming.isEmpty(), qPrintable("the build's directories named in:\n" + naming.join('\n')));
         QVERIFY2(!elfFiles.isEmpty(), qPrintable(package));
         for (const QString &file : elfFiles) {
             const Result sections = execute("readelf", {"-S", "-W", file});
