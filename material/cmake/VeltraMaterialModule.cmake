@@ -41,7 +41,9 @@ function(veltra_material_module uri)
     string(REPLACE "." "/" module_path "${uri}")
     get_filename_component(source_dir "${M_SOURCE_DIR}" ABSOLUTE)
 
-    set(qmldir "# Generated from ${CMAKE_CURRENT_LIST_FILE}; do not edit.\nmodule ${uri}\n")
+    # Named relative to the project: the qmldir ships inside the programs.
+    file(RELATIVE_PATH list_file "${PROJECT_SOURCE_DIR}" "${CMAKE_CURRENT_LIST_FILE}")
+    set(qmldir "# Generated from ${list_file}; do not edit.\nmodule ${uri}\n")
     set(qml_files "")
     foreach(kind TYPES SINGLETONS INTERNAL)
         foreach(f IN LISTS M_${kind})

@@ -3,6 +3,7 @@
 // to it (kill, restart, stop). No systemd is needed: the unit is checked by
 // systemd-analyze, and the platform environment is run with the VNC platform
 // plug-in in place of the frame buffer this machine does not have.
+#include "environmentfile.h"
 #include "warningguard.h"
 
 #include <QDeadlineTimer>
@@ -27,6 +28,8 @@
 
 namespace {
 
+using veltra::test::readEnvironmentFile;
+
 const QString kUnit = QStringLiteral(VELTRA_PACKAGING_DIR "/systemd/tarvik.service");
 const QString kEnvironment = QStringLiteral(VELTRA_PACKAGING_DIR "/systemd/tarvik.env");
 
@@ -34,26 +37,6 @@ QByteArray readAll(const QString &path)
 {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-// KEY=value lines as systemd reads an environment file: blank lines and lines
-// starting with "#" or ";" are comments; a value may be double-quoted.
-QMap<QString, QString> environmentFile(const QString &path)
-{
-    QMap<QString, QString> values;
-    for (QString line : QString::fromUtf8(readAll(path)).split('\n')) {
-        line = line.trimmed();
-        if (line.isEmpty() || line.startsWith('#') || line.startsWith(';'))
-            continue;
-        const int equals = line.indexOf('=');
-        if (equals <= 0)
-            continue;
-        QString value = line.mid(equals + 1).trimmed();
-        if (value.size() >= 2 && value.startsWith('"') && value.endsWith('"'))
-            value = value.mid(1, value.size() - 2);
-        values.insert(line.left(equals).trimmed(), value);
-    }
-    return values;
 }
 
 // The unit's settings as "Section/Key"; the last assignment wins.
@@ -113,7 +96,7 @@ private:
     QProcessEnvironment serviceEnvironment(const QString &rootfs, const QString &platform) const
     {
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        const QMap<QString, QString> file = environmentFile(kEnvironment);
+        const QMap<QString, QString> file = readEnvironmentFile(kEnvironment);
         for (auto it = file.begin(); it != file.end(); ++it)
             env.insert(it.key(), it.value());
         env.insert("QT_QPA_PLATFORM", platform);
@@ -224,7 +207,7 @@ private slots:
     // device's screen size.
     void environmentNamesPluginsQtHas()
     {
-        const QMap<QString, QString> env = environmentFile(kEnvironment);
+        const QMap<QString, QString> env = readEnvironmentFile(kEnvironment);
         const QStringList platform = env.value("QT_QPA_PLATFORM").split(':');
         QCOMPARE(platform.value(0), QString("linuxfb"));
         QVERIFY2(platform.contains("size=480x272"), qPrintable(platform.join(':')));
@@ -238,6 +221,47 @@ private slots:
         QCOMPARE(env.value("XDG_RUNTIME_DIR"), "/run/" + unitFile(kUnit).value("Service/RuntimeDirectory"));
     }
 
+    // The touch screen is read once, by the plug-in the environment names,
+    // with what an administrator writes there (another device, ":rotate=180").
+    // Qt's frame-buffer platform reads every input device itself (through
+    // libinput) unless told not to, which would deliver each touch twice, and
+    // QT_QPA_EVDEV_TOUCHSCREEN_PARAMETERS would replace the plug-in's own
+    // device and options. Started with the environment, the touch device and
+    // the frame buffer moved to device paths that do not exist (the shell then
+    // ends for want of a screen), Qt's input log names that device once and no
+    // other input handler.
+    void touchScreenReadOnceAsConfigured()
+    {
+        const QString absent = QString("/dev/veltra-absent-%1").arg(QCoreApplication::applicationPid());
+        QVERIFY(!QFileInfo::exists(absent));
+        const QMap<QString, QString> file = readEnvironmentFile(kEnvironment);
+        QString plugins = file.value("QT_QPA_GENERIC_PLUGINS");
+        QVERIFY2(plugins.startsWith("evdevtouch:/dev/input/event0"), qPrintable(plugins));
+        const QString touch = absent + "/input/event3";
+        plugins.replace("/dev/input/event0", touch + ":rotate=180");
+        QString platform = file.value("QT_QPA_PLATFORM");
+        QVERIFY2(platform.contains("fb=/dev/fb0"), qPrintable(platform));
+        platform.replace("/dev/fb0", absent + "/fb0");
+
+        QTemporaryDir rootfs;
+        QProcessEnvironment env = serviceEnvironment(rootfs.path(), platform);
+        env.insert("QT_QPA_GENERIC_PLUGINS", plugins);
+        env.insert("QT_LOGGING_RULES", "qt.qpa.input.debug=true");
+        QProcess tarvik;
+        const auto guard = ended(tarvik);
+        tarvik.setProcessEnvironment(env);
+        // Where a core dump of the screenless start would go.
+        tarvik.setWorkingDirectory(rootfs.path());
+        tarvik.setProcessChannelMode(QProcess::MergedChannels);
+        tarvik.start(VELTRA_STAGE_BIN_DIR "/tarvik", QStringList());
+        QVERIFY(tarvik.waitForFinished(veltra::test::timeout(30000)));
+        m_log = QString::fromLocal8Bit(tarvik.readAll());
+        const QStringList input = m_log.split('\n').filter(QRegularExpression("^qt\\.qpa\\.input: "));
+        QVERIFY2(input.filter("evdevtouch: Adding device at " + touch).size() == 1, qPrintable(m_log));
+        const QStringList others = input.filter(QRegularExpression("^(?!.*evdevtouch: ).*$|/input/event0"));
+        QVERIFY2(others.isEmpty(), qPrintable("another input handler:\n" + others.join('\n')));
+    }
+
     // With the service's environment on the VNC platform (the frame buffer's
     // stand-in here; support staff use it to watch a device): the server
     // offers the device's screen, 480 x 272, and shows the shell on it.
@@ -245,7 +269,7 @@ private slots:
     {
         QTemporaryDir rootfs;
         const quint16 port = freePort();
-        QString platform = environmentFile(kEnvironment).value("QT_QPA_PLATFORM");
+        QString platform = readEnvironmentFile(kEnvironment).value("QT_QPA_PLATFORM");
         const QString size = platform.split(':').filter(QRegularExpression("^size=")).value(0);
         QProcess tarvik;
         const auto guard = ended(tarvik);

@@ -10,6 +10,7 @@
 // and the sysroot's dpkg database (VELTRA_TARGET_DPKG_ADMINDIR) answers which
 // package owns a library and what each package depends on.
 #include "childprogram.h"
+#include "environmentfile.h"
 #include "warningguard.h"
 
 #include <QDirIterator>
@@ -367,10 +368,11 @@ private:
         return env;
     }
 
-    void start(QProcess &tarvik, const QStringList &wrapper = QStringList())
+    void start(QProcess &tarvik, const QStringList &wrapper = QStringList(),
+               const QProcessEnvironment &environment = QProcessEnvironment())
     {
         m_log.clear();
-        tarvik.setProcessEnvironment(shellEnvironment());
+        tarvik.setProcessEnvironment(environment.isEmpty() ? shellEnvironment() : environment);
         tarvik.setWorkingDirectory(m_root + "/opt/tarvik/bin");
         tarvik.setProcessChannelMode(QProcess::MergedChannels);
         connect(&tarvik, &QProcess::readyRead, this, [this, &tarvik] { m_log += tarvik.readAll(); });
@@ -583,6 +585,61 @@ private slots:
         QCOMPARE(packaged.value("lib/systemd/system/tarvik.service"), QString("tarvik"));
     }
 
+    // Nothing of the build machine ships: no file names the source or build
+    // directory, every program and library is stripped (no symbol table, no
+    // debugging information) and finds its libraries through paths relative to
+    // itself only.
+    void filesCarryNothingOfTheBuild_data()
+    {
+        QTest::addColumn<QString>("package");
+        for (const QString &package : kPackages)
+            QTest::newRow(qPrintable(package)) << package;
+    }
+
+    void filesCarryNothingOfTheBuild()
+    {
+        QFETCH(QString, package);
+        const QList<QByteArray> buildPaths = {QFile::encodeName(QDir(VELTRA_SOURCE_DIR).canonicalPath()) + '/',
+                                              QFile::encodeName(QDir(VELTRA_BUILD_DIR).canonicalPath()) + '/'};
+        QStringList elfFiles;
+        QStringList naming;
+        for (const QString &line : execute("dpkg-deb", {"-c", m_debs.value(package)}).output.split('\n')) {
+            if (!line.startsWith('-'))
+                continue;
+            const QString file = m_root + '/' + line.section(QRegularExpression("\\s+"), 5).mid(2);
+            QFile in(file);
+            QVERIFY2(in.open(QIODevice::ReadOnly), qPrintable(file));
+            const QByteArray content = in.readAll();
+            if (content.startsWith("\x7f" "ELF"))
+                elfFiles.append(file);
+            for (const QByteArray &buildPath : buildPaths) {
+                const int at = content.indexOf(buildPath);
+                if (at < 0)
+                    continue;
+                QByteArray excerpt = content.mid(qMax(0, at - 40), 120);
+                for (char &c : excerpt)
+                    c = (c >= ' ' && c < 127) ? c : '.';
+                naming.append(file + ": " + QString::fromLatin1(excerpt));
+                break;
+            }
+        }
+        QVERIFY2(naming.isEmpty(), qPrintable("the build's directories named in:\n" + naming.join('\n')));
+        QVERIFY2(!elfFiles.isEmpty(), qPrintable(package));
+        for (const QString &file : elfFiles) {
+            const Result sections = execute("readelf", {"-S", "-W", file});
+            QVERIFY2(sections.exitCode == 0, qPrintable(sections.output));
+            const QRegularExpression unstripped("\\s(\\.symtab|\\.debug_\\w+)\\s");
+            QVERIFY2(!unstripped.match(sections.output).hasMatch(),
+                     qPrintable(file + " is not stripped: " + unstripped.match(sections.output).captured(1)));
+            const Result dynamic = execute("readelf", {"-d", "-W", file});
+            const QRegularExpression searchPath("\\((?:RPATH|RUNPATH)\\)[^\\[]*\\[([^\\]]*)\\]");
+            for (auto it = searchPath.globalMatch(dynamic.output); it.hasNext();) {
+                for (const QString &entry : it.next().captured(1).split(':'))
+                    QVERIFY2(entry.startsWith("$ORIGIN"), qPrintable(file + " searches " + entry));
+            }
+        }
+    }
+
     // dpkg keeps an administrator's changes to a conffile over upgrades: every
     // file tarvik puts under /etc is one. Its maintainer scripts parse.
     void serviceFilesAreConffiles()
@@ -778,6 +835,43 @@ private slots:
         QVERIFY2(home.isEmpty(), qPrintable("written in the home directory:\n" + home.join('\n')));
         const QStringList cache = QDir(path("qmlcache")).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
         QVERIFY2(cache.isEmpty(), qPrintable("QML compiled at run time into the cache: " + cache.join(' ')));
+    }
+
+    // As the service starts it: with the installed /etc/default/tarvik and
+    // nothing of a user's environment. A system service has no HOME, which Qt
+    // takes to be "/", here the scratch root; the runtime directory the unit
+    // makes (/run/tarvik, in memory on the device) lies in the scratch root as
+    // well. Offscreen, and without the touch device this machine lacks. The
+    // shell writes nothing but the saved data and its runtime directory: no
+    // QML cache below "/" (Qt's own modules make the engine look for one).
+    void asTheServiceRunsIt()
+    {
+        const QMap<QString, QString> file = veltra::test::readEnvironmentFile(m_root + "/etc/default/tarvik");
+        QVERIFY(file.contains("XDG_RUNTIME_DIR"));
+        QProcessEnvironment env;
+        env.insert("PATH", qEnvironmentVariable("PATH"));
+        for (auto it = file.begin(); it != file.end(); ++it)
+            env.insert(it.key(), it.value().startsWith("/run/") ? m_root + it.value() : it.value());
+        env.insert("QT_QPA_PLATFORM", "offscreen");
+        env.remove("QT_QPA_GENERIC_PLUGINS");
+        env.insert("HOME", m_root);
+        env.insert("VELTRA_ROOTFS", m_root);
+        env.insert("VELTRA_POWEROFF_PROGRAM", path("tools/poweroff"));
+        const QString runtime = env.value("XDG_RUNTIME_DIR");
+        QVERIFY2(runtime == m_root + "/run/tarvik", qPrintable(runtime));
+        QVERIFY(QDir().mkpath(runtime));
+        QVERIFY(QFile::setPermissions(runtime, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+        const QMap<QString, QString> rootBefore = snapshot(m_root);
+
+        QProcess tarvik;
+        const auto guard = ended(tarvik);
+        start(tarvik, QStringList(), env);
+        QVERIFY2(waitForLog(tarvik, "call allAppsLoaded"), qPrintable(m_log));
+        QVERIFY2(stop(tarvik), qPrintable(m_log));
+        checkEveryAppLoaded();
+        QStringList written = differences(rootBefore, snapshot(m_root));
+        written = written.filter(QRegularExpression("^(?!(opt/save_data|run/tarvik)(/|$))"));
+        QVERIFY2(written.isEmpty(), qPrintable("written outside the saved data and /run/tarvik:\n" + written.join('\n')));
     }
 
     // The SDK's package: an app team's project finds it in /opt/veltra-sdk
