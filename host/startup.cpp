@@ -79,9 +79,17 @@ int run(int &argc, char **argv, const StartupOptions &options)
     AutoOff::activity();
     // 17. Start-up properties of the root window.
     QObject *root = engine->rootObjects().isEmpty() ? nullptr : engine->rootObjects().constFirst();
-    if (!root)
-        qDebug() << "tarvik::run() the root window" << options.rootUrl << "did not load; no user interface";
-    else {
+    if (!root) {
+        // Running on without a screen would leave the device blank for good:
+        // ending with a failure lets the service start the shell again.
+        qDebug() << "tarvik::run() the root window" << options.rootUrl
+                 << "did not load; no user interface, ending with exit code 1";
+        engine.reset();
+        appManager.reset();
+        settings.reset();
+        app.reset();
+        return 1;
+    } else {
         root->setProperty("__homeAppId", config.homeAppId);
         root->setProperty("__startupAppId", config.startupAppId);
         root->setProperty("__singleAppMode", config.singleAppMode);
