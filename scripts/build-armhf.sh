@@ -36,7 +36,7 @@ while [ $# -gt 0 ]; do
         --build-only) mode=build ;;
         --packages) mode=packages ;;
         --) shift; ctest_args=("$@"); break ;;
-        -h|--help) sed -n '2,24p' "$0"; exit 0 ;;
+        -h|--help) sed -n '2,23p' "$0"; exit 0 ;;
         *) echo "build-armhf: unknown argument $1" >&2; exit 2 ;;
     esac
     shift
