@@ -19,6 +19,8 @@
 # system: apt, with a state of its own, fetches Debian's armhf packages of
 # scripts/debian-packages-armhf.txt into build-armhf/sysroot and the emulator
 # into build-armhf/qemu, once; both are kept while the list is unchanged.
+# Beside the sysroot, build-armhf/sysroot-dpkg records its packages for dpkg
+# (the armhf packages' library dependencies come from there).
 set -euo pipefail
 top=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 build=$(realpath -m "${VELTRA_ARMHF_BUILD_DIR:-$top/build-armhf}")
@@ -34,7 +36,7 @@ while [ $# -gt 0 ]; do
         --build-only) mode=build ;;
         --packages) mode=packages ;;
         --) shift; ctest_args=("$@"); break ;;
-        -h|--help) sed -n '2,20p' "$0"; exit 0 ;;
+        -h|--help) sed -n '2,23p' "$0"; exit 0 ;;
         *) echo "build-armhf: unknown argument $1" >&2; exit 2 ;;
     esac
     shift
