@@ -857,6 +857,12 @@ private slots:
         env.insert("HOME", m_root);
         env.insert("VELTRA_ROOTFS", m_root);
         env.insert("VELTRA_POWEROFF_PROGRAM", path("tools/poweroff"));
+        // Under emulation Qt's own directories are the sysroot's (see shellEnvironment()).
+        const QProcessEnvironment shell = shellEnvironment();
+        for (const char *name : {"QML2_IMPORT_PATH", "QT_PLUGIN_PATH"}) {
+            if (kCrossBuild && shell.contains(name))
+                env.insert(name, shell.value(name));
+        }
         const QString runtime = env.value("XDG_RUNTIME_DIR");
         QVERIFY2(runtime == m_root + "/run/tarvik", qPrintable(runtime));
         QVERIFY(QDir().mkpath(runtime));
