@@ -20,7 +20,18 @@ Stats statsOf(QVector<double> samples)
     stats.median = n % 2 ? samples[n / 2] : (samples[n / 2 - 1] + samples[n / 2]) / 2;
     stats.min = samples.first();
     stats.max = samples.last();
+    stats.p95 = samples[std::max(0, int(std::ceil(0.95 * n)) - 1)];
     return stats;
+}
+
+Stats p95Of(const Stats &stats)
+{
+    if (stats.isEmpty())
+        return stats;
+    Stats figure;
+    figure.count = 1;
+    figure.median = figure.min = figure.max = figure.p95 = stats.p95;
+    return figure;
 }
 
 double compare(const Row &row)

@@ -15,11 +15,16 @@ struct Stats
     double median = 0;
     double min = 0;
     double max = 0;
+    // Nearest rank: the smallest sample that at least 95 % of the samples
+    // do not exceed.
+    double p95 = 0;
 
     bool isEmpty() const { return count == 0; }
 };
 
 Stats statsOf(QVector<double> samples);
+// The 95th percentile of `stats` as a figure of its own (one value, no range).
+Stats p95Of(const Stats &stats);
 
 // How a row compares the shell with its floor.
 enum class Comparison {

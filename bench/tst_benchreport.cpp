@@ -50,9 +50,19 @@ private slots:
         QTest::addColumn<double>("median");
         QTest::addColumn<double>("min");
         QTest::addColumn<double>("max");
-        QTest::newRow("odd, unsorted") << QVector<double>{5, 1, 3} << 3 << 3.0 << 1.0 << 5.0;
-        QTest::newRow("even: mean of the middle two") << QVector<double>{4, 1, 10, 2} << 4 << 3.0 << 1.0 << 10.0;
-        QTest::newRow("one") << QVector<double>{7.5} << 1 << 7.5 << 7.5 << 7.5;
+        QTest::addColumn<double>("p95");
+        QTest::newRow("odd, unsorted") << QVector<double>{5, 1, 3} << 3 << 3.0 << 1.0 << 5.0 << 5.0;
+        QTest::newRow("even: mean of the middle two") << QVector<double>{4, 1, 10, 2} << 4 << 3.0 << 1.0 << 10.0
+                                                      << 10.0;
+        QTest::newRow("one") << QVector<double>{7.5} << 1 << 7.5 << 7.5 << 7.5 << 7.5;
+        // 1..20 shuffled: rank ceil(0.95 * 20) = 19, not the largest.
+        QTest::newRow("twenty: the 19th") << QVector<double>{20, 3, 1, 19, 2, 18, 4, 17, 5, 16, 6, 15, 7, 14, 8, 13, 9,
+                                                            12, 10, 11}
+                                          << 20 << 10.5 << 1.0 << 20.0 << 19.0;
+        // 40 samples, two of them outliers: both lie above the 95th percentile.
+        QVector<double> forty(38, 2.0);
+        forty << 30.0 << 40.0;
+        QTest::newRow("forty, two outliers") << forty << 40 << 2.0 << 2.0 << 40.0 << 2.0;
     }
     void statsOfSamples()
     {
@@ -62,6 +72,10 @@ private slots:
         QTEST(stats.median, "median");
         QTEST(stats.min, "min");
         QTEST(stats.max, "max");
+        QTEST(stats.p95, "p95");
+        const bench::Stats figure = bench::p95Of(stats);
+        QCOMPARE(figure.count, 1);
+        QTEST(figure.median, "p95");
     }
 
     void noSamplesGiveAnEmptyFigure()

@@ -64,9 +64,6 @@ void AppManager::discover()
     // The host's own texts, the built-in titles among them. Lives until the process ends.
     ZELQtUtils::setLanguage(language, kTranslationDir, QStringLiteral("tarvik"), &sharedTranslator,
                             new QTranslator);
-    // What is registered before the first app loads is the shell's.
-    ResourceClaims::claimRegistered();
-
     const QDir dir(appsDir);
     const QFileInfoList files = dir.entryInfoList(QDir::Files);
     for (const QFileInfo &file : files)
@@ -100,6 +97,10 @@ bool AppManager::acceptPlugin(const QString &filePath)
             return false;
         }
     }
+    // A library that lists no files: what it registers is told from what
+    // was there before it, which goes to the shell unless an app has it.
+    if (!listed.isArray() && !loadedBefore)
+        ResourceClaims::claimRegistered();
     QObject *root = loader->instance();
     if (loader->isLoaded() && !loadedBefore) {
         const ResourceClaims::Owner owner{declaredId, filePath};

@@ -1,6 +1,7 @@
 #include "resourceclaims.h"
 
 #include <QDirIterator>
+#include <QResource>
 
 namespace ResourceClaims {
 
@@ -45,6 +46,13 @@ QString firstTaken(const QStringList &files, const QString &appId, Owner *owner)
         if (it != table.constEnd() && (it->appId.isEmpty() || it->appId != appId)) {
             if (owner)
                 *owner = it.value();
+            return file;
+        }
+        // Registered but claimed by no app: the shell's. Asked file by file
+        // rather than listing the shell's many files at start.
+        if (it == table.constEnd() && QResource(QLatin1Char(':') + file).isValid()) {
+            if (owner)
+                *owner = Owner();
             return file;
         }
     }

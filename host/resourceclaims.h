@@ -20,11 +20,13 @@ struct Owner
     QString describe() const;
 };
 
-// Every file registered now that no one claimed belongs to the shell.
+// Every file registered now that no one claimed belongs to the shell. Needed
+// only before a library that lists no files of its own loads.
 void claimRegistered();
 
 // The first of `files` ("/Page.qml") that another app than `appId`, or the
-// shell, has already; empty when none. Its owner goes to `owner`.
+// shell, has already; empty when none. Its owner goes to `owner`. A file
+// registered without a claim counts as the shell's.
 QString firstTaken(const QStringList &files, const QString &appId, Owner *owner);
 
 void claim(const QStringList &files, const Owner &owner);
