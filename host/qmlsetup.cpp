@@ -8,6 +8,8 @@
 #include "statusmanager.h"
 #include "virtualkeyboard.h"
 
+#include <QFont>
+#include <QGuiApplication>
 #include <QSettings>
 #include <QtQml>
 
@@ -28,6 +30,13 @@ void initResources()
         initHostResources();
         registered = true;
     }
+}
+
+void setTextRendering()
+{
+    QFont font = QGuiApplication::font();
+    font.setHintingPreference(QFont::PreferNoHinting);
+    QGuiApplication::setFont(font);
 }
 
 void registerZelTypes()

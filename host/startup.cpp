@@ -38,6 +38,7 @@ int run(int &argc, char **argv, const StartupOptions &options)
                                      GaugeInfo::instance().softwareVersion().toUtf8());
     // 4. The application.
     std::unique_ptr<QGuiApplication> app = std::make_unique<QGuiApplication>(argc, argv);
+    setTextRendering();
     // A termination request quits the event loop, so step 22 still runs.
     TerminationHandler terminationHandler;
     // 5. The com.zel module.

@@ -32,7 +32,11 @@ class FitSetup : public QObject
     Q_OBJECT
 public:
 public slots:
-    void applicationAvailable() { tarvik::registerZelTypes(); }
+    void applicationAvailable()
+    {
+        tarvik::setTextRendering();
+        tarvik::registerZelTypes();
+    }
 
     void qmlEngineAvailable(QQmlEngine *engine)
     {

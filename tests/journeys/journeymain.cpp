@@ -19,6 +19,7 @@ class JourneyQuickTestSetup : public QObject
 public slots:
     void applicationAvailable()
     {
+        tarvik::setTextRendering();
         tarvik::registerZelTypes();
         m_journey.installInputFilter();
         m_journey.startHangWatch(veltra::test::timeout(20000) / 1000);

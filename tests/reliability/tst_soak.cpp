@@ -93,6 +93,7 @@ void tst_Soak::initTestCase()
     veltra::test::installWarningGuard();
     // The shell logs each switch; the soak makes tens of thousands.
     QLoggingCategory::setFilterRules(QStringLiteral("qml.debug=false\njs.debug=false\ndefault.debug=false"));
+    tarvik::setTextRendering();
     tarvik::registerZelTypes();
     m_host = std::make_unique<veltra::test::HostEnvironment>();
     m_engine = std::make_unique<QQmlEngine>();

@@ -18,7 +18,11 @@ class VeltraQuickTestSetup : public QObject
 {
     Q_OBJECT
 public slots:
-    void applicationAvailable() { tarvik::registerZelTypes(); }
+    void applicationAvailable()
+    {
+        tarvik::setTextRendering();
+        tarvik::registerZelTypes();
+    }
 
     void qmlEngineAvailable(QQmlEngine *engine)
     {
