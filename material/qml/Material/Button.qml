@@ -23,7 +23,7 @@ FocusScope {
     readonly property bool __raised: elevation > 0
     readonly property color __disabledBackground: Theme.light.dividerColor
 
-    implicitWidth: Math.max(Units.dp(64), label.implicitWidth + 2 * Units.dp(16))
+    implicitWidth: Math.max(Units.dp(64), (label.item ? label.item.implicitWidth : 0) + 2 * Units.dp(16))
     implicitHeight: Units.dp(36)
     enabled: action ? action.enabled : true
     activeFocusOnTab: true
@@ -62,13 +62,18 @@ FocusScope {
     // The button style sets its text in capitals. The text is put into
     // capitals here, by the full case mapping, so that "ß" becomes "SS"
     // ("SCHLIESSEN"); the font's capitals style maps letter by letter and
-    // would show "SCHLIEßEN".
-    Label {
+    // would show "SCHLIEßEN". Made only for a text: a button that is a tile
+    // draws its own, and a text item loads its font even when empty.
+    Loader {
         id: label
-        objectName: "buttonLabel"
         anchors.centerIn: parent
-        style: "button"
-        text: button.text.toLocaleUpperCase()
-        color: button.enabled ? button.textColor : Theme.light.hintColor
+        active: button.text !== ""
+
+        sourceComponent: Label {
+            objectName: "buttonLabel"
+            style: "button"
+            text: button.text.toLocaleUpperCase()
+            color: button.enabled ? button.textColor : Theme.light.hintColor
+        }
     }
 }
