@@ -10,7 +10,8 @@ void registerZelTypes();
 // apps: glyphs without hinting. Hinting runs FreeType's hinter for every
 // glyph of every new size and weight (about a tenth of the instructions of
 // loading the apps) for a sharpness the screen's 480 x 272 at small sizes
-// barely shows. Call once the application object exists.
+// barely shows. Also makes the labels' font bindings cheap to evaluate.
+// Call once the application object exists, before the QML engine.
 void setTextRendering();
 
 // Registers the host's resources (the shell's QML at the resource root, its
