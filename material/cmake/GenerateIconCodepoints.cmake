@@ -6,7 +6,17 @@
 #   -DFONT_AWESOME_CSS=<font-awesome.css>            (Font Awesome 4)
 #   -DOUTPUT=<file.inc>
 # Names come from the packages' style sheets, so the tables always match the
-# font files that the build copies into the resources.
+# font files that the build copies into the resources. Each table is sorted by
+# name (byte order), for a binary search.
+
+# The entries in `var` (a list of lines '    { "name", 0x... },') sorted by
+# name, one per line. Sorting whole lines sorts by name: '"' ends every name
+# and comes before every character a name has.
+function(sorted_lines var)
+    list(SORT ${var} COMPARE STRING CASE SENSITIVE)
+    list(JOIN ${var} "\n" joined)
+    set(${var} "${joined}\n" PARENT_SCOPE)
+endfunction()
 
 function(read_material_icons css out_var)
     file(READ "${css}" text)
@@ -20,9 +30,10 @@ function(read_material_icons css out_var)
         list(GET pair 0 name)
         list(GET pair 1 code)
         string(REGEX REPLACE "^_([0-9])" "\\1" name "${name}")
-        string(APPEND entries "    { \"${name}\", 0x${code} },\n")
+        list(APPEND entries "    { \"${name}\", 0x${code} },")
     endforeach()
     list(LENGTH rules count)
+    sorted_lines(entries)
     set(${out_var} "${entries}" PARENT_SCOPE)
     set(${out_var}_COUNT ${count} PARENT_SCOPE)
 endfunction()
@@ -38,10 +49,11 @@ function(read_font_awesome css out_var)
         string(REGEX MATCHALL "\\.fa-[a-z0-9-]+:before" selectors "${rule}")
         foreach(sel IN LISTS selectors)
             string(REGEX REPLACE "^\\.fa-([a-z0-9-]+):before$" "\\1" name "${sel}")
-            string(APPEND entries "    { \"${name}\", 0x${code} },\n")
+            list(APPEND entries "    { \"${name}\", 0x${code} },")
             math(EXPR count "${count} + 1")
         endforeach()
     endforeach()
+    sorted_lines(entries)
     set(${out_var} "${entries}" PARENT_SCOPE)
     set(${out_var}_COUNT ${count} PARENT_SCOPE)
 endfunction()
@@ -61,8 +73,8 @@ endif()
 
 set(out "// Generated at build time by GenerateIconCodepoints.cmake from\n")
 string(APPEND out "// ${MATERIAL_ICONS_CSS} and\n// ${FONT_AWESOME_CSS}.\n// Do not edit.\n\n")
-string(APPEND out "// Google's Material Icons: name -> code point (${material_COUNT} names).\nconst IconEntry materialIconEntries[] = {\n${material}};\n\n")
-string(APPEND out "// Font Awesome 4: name without the \"fa-\" prefix -> code point (${awesome_COUNT} names).\nconst IconEntry awesomeIconEntries[] = {\n${awesome}};\n")
+string(APPEND out "// Google's Material Icons: name -> code point (${material_COUNT} names).\nconstexpr IconEntry materialIconEntries[] = {\n${material}};\n\n")
+string(APPEND out "// Font Awesome 4: name without the \"fa-\" prefix -> code point (${awesome_COUNT} names).\nconstexpr IconEntry awesomeIconEntries[] = {\n${awesome}};\n")
 file(WRITE "${OUTPUT}.tmp" "${out}")
 execute_process(COMMAND ${CMAKE_COMMAND} -E copy_if_different "${OUTPUT}.tmp" "${OUTPUT}")
 file(REMOVE "${OUTPUT}.tmp")

@@ -1,6 +1,9 @@
 #include "iconcodepoints.h"
 
-#include <QHash>
+#include <QByteArray>
+
+#include <algorithm>
+#include <cstring>
 
 namespace veltra {
 namespace material {
@@ -15,14 +18,45 @@ struct IconEntry
 
 #include "IconCodepoints.inc"
 
-template<int N>
-QHash<QString, int> makeTable(const IconEntry (&entries)[N])
+constexpr int compareNames(const char *a, const char *b)
 {
-    QHash<QString, int> table;
-    table.reserve(N);
-    for (const IconEntry &entry : entries)
-        table.insert(QString::fromLatin1(entry.name), entry.code);
-    return table;
+    while (*a && *a == *b) {
+        ++a;
+        ++b;
+    }
+    return static_cast<unsigned char>(*a) - static_cast<unsigned char>(*b);
+}
+
+// The generator writes each table sorted by name, without repeats; checked
+// here, since the look-up depends on it.
+template<std::size_t N>
+constexpr bool sortedByName(const IconEntry (&entries)[N])
+{
+    for (std::size_t i = 1; i < N; ++i) {
+        if (compareNames(entries[i - 1].name, entries[i].name) >= 0)
+            return false;
+    }
+    return true;
+}
+static_assert(sortedByName(materialIconEntries), "the Material Icons table is not sorted by name");
+static_assert(sortedByName(awesomeIconEntries), "the Font Awesome table is not sorted by name");
+
+// A binary search of the table: no hash of thousands of names is built
+// before the first icon shows.
+template<std::size_t N>
+int lookUp(const IconEntry (&entries)[N], const QString &name)
+{
+    // Names are ASCII; anything else, a NUL among it, is no name.
+    for (const QChar c : name) {
+        if (c.unicode() == 0 || c.unicode() > 0x7f)
+            return -1;
+    }
+    const QByteArray key = name.toLatin1();
+    const IconEntry *end = entries + N;
+    const IconEntry *found = std::lower_bound(entries, end, key.constData(), [](const IconEntry &entry, const char *k) {
+        return std::strcmp(entry.name, k) < 0;
+    });
+    return found != end && std::strcmp(found->name, key.constData()) == 0 ? found->code : -1;
 }
 
 } // namespace
@@ -34,14 +68,12 @@ IconCodepoints::IconCodepoints(QObject *parent)
 
 int IconCodepoints::material(const QString &name) const
 {
-    static const QHash<QString, int> table = makeTable(materialIconEntries);
-    return table.value(name, -1);
+    return lookUp(materialIconEntries, name);
 }
 
 int IconCodepoints::awesome(const QString &name) const
 {
-    static const QHash<QString, int> table = makeTable(awesomeIconEntries);
-    return table.value(name, -1);
+    return lookUp(awesomeIconEntries, name);
 }
 
 } // namespace material

@@ -50,7 +50,11 @@ Item {
             { tag: "awesome alias", source: "", name: "awesome/times", glyph: "\uf00d", family: "FontAwesome" },
             { tag: "unicode full battery", source: "", name: "unicode/\uf079", glyph: "\uf079", family: "Material Design Icons" },
             { tag: "unicode empty battery", source: "", name: "unicode/\uf08e", glyph: "\uf08e", family: "Material Design Icons" },
-            { tag: "source wins over name", source: "icon://action/home", name: "awesome/play", glyph: "\ue88a", family: "Material Icons" }
+            { tag: "source wins over name", source: "icon://action/home", name: "awesome/play", glyph: "\ue88a", family: "Material Icons" },
+            // The ends of the sorted tables, and a name that begins another.
+            { tag: "first material name", source: "", name: "av/10k", glyph: "\ue951", family: "Material Icons" },
+            { tag: "a name that begins others", source: "", name: "content/add", glyph: "\ue145", family: "Material Icons" },
+            { tag: "first awesome name", source: "", name: "awesome/500px", glyph: "\uf26e", family: "FontAwesome" }
         ];
     }
 
@@ -66,7 +70,11 @@ Item {
             { tag: "unknown material", name: "action/no_such_icon" },
             { tag: "unknown awesome", name: "awesome/no-such-icon" },
             { tag: "unicode without character", name: "unicode/" },
-            { tag: "unicode with two characters", name: "unicode/ab" }
+            { tag: "unicode with two characters", name: "unicode/ab" },
+            { tag: "the start of a name", name: "content/ad" },
+            { tag: "a name and a NUL", name: "content/add\u0000x" },
+            { tag: "a name with a non-ASCII letter", name: "content/add\u00e9" },
+            { tag: "after the last name", name: "awesome/zzzz" }
         ];
     }
 
