@@ -5,15 +5,18 @@
 #include <QDebug>
 #include <QFile>
 #include <QFileInfo>
-#include <QGlyphRun>
 #include <QHash>
 #include <QImageReader>
 #include <QPainter>
 #include <QQmlFile>
 #include <QQuickWindow>
-#include <QRawFont>
 #include <QResource>
 #include <QSGImageNode>
+
+#include <ft2build.h>
+#include FT_FREETYPE_H
+
+#include <cmath>
 
 namespace veltra {
 namespace material {
@@ -30,42 +33,44 @@ QCache<QString, QImage> &pictureCache()
     return cache;
 }
 
-// The icon fonts read so far, by file and pixel size (a handful of each).
-QHash<QString, QRawFont> &rawFonts()
+// An icon font, read once and kept until the program ends: FreeType's face
+// and the file's bytes, which the face reads in place.
+struct IconFont
 {
-    static QHash<QString, QRawFont> fonts;
-    return fonts;
-}
+    QByteArray data;
+    FT_Face face = nullptr;
+};
 
-// The font in `file` at `pixelSize`, read once. A font in the resources is
-// used where it lies, without a copy when it is stored uncompressed.
-QRawFont rawFont(const QString &file, qreal pixelSize)
+// The face of the icon font in `file`, or null when it cannot be read. The
+// glyphs are drawn with FreeType itself: through Qt's font classes each font
+// file cost a fontconfig match for its rendering settings, some two million
+// instructions before the first frame, to read options that do not apply to
+// an icon drawn into a picture.
+FT_Face iconFace(const QString &file)
 {
-    QHash<QString, QRawFont> &fonts = rawFonts();
-    const QString sized = file + QLatin1Char('|') + QString::number(pixelSize);
-    auto found = fonts.constFind(sized);
+    static FT_Library library = nullptr;
+    static QHash<QString, IconFont> fonts;
+    auto found = fonts.constFind(file);
     if (found != fonts.constEnd())
-        return *found;
-    QRawFont font;
-    auto base = fonts.constFind(file);
-    if (base != fonts.constEnd()) {
-        font = *base;
+        return found->face;
+    IconFont font;
+    if (!library && FT_Init_FreeType(&library) != 0)
+        library = nullptr;
+    if (file.startsWith(QLatin1Char(':'))) {
+        // In place when the resource is stored uncompressed.
+        font.data = QResource(file).uncompressedData();
     } else {
-        QByteArray data;
-        if (file.startsWith(QLatin1Char(':'))) {
-            data = QResource(file).uncompressedData();
-        } else {
-            QFile in(file);
-            if (in.open(QIODevice::ReadOnly))
-                data = in.readAll();
-        }
-        font.loadFromData(data, pixelSize, QFont::PreferVerticalHinting);
-        fonts.insert(file, font);
+        QFile in(file);
+        if (in.open(QIODevice::ReadOnly))
+            font.data = in.readAll();
     }
-    if (font.isValid() && !qFuzzyCompare(font.pixelSize(), pixelSize))
-        font.setPixelSize(pixelSize);
-    fonts.insert(sized, font);
-    return font;
+    if (library && !font.data.isEmpty()
+        && FT_New_Memory_Face(library, reinterpret_cast<const FT_Byte *>(font.data.constData()),
+                              FT_Long(font.data.size()), 0, &font.face) != 0)
+        font.face = nullptr;
+    // Kept also when unreadable, so that a bad file is read only once.
+    fonts.insert(file, font);
+    return font.face;
 }
 
 QString modifiedStamp(const QString &file)
@@ -200,37 +205,73 @@ void IconPicture::redraw()
 QImage IconPicture::drawGlyph(const QSize &target, qreal ratio) const
 {
     const QString file = QQmlFile::urlToLocalFileOrQrc(m_fontSource);
-    const QRawFont font = rawFont(file, height() * ratio);
-    if (!font.isValid()) {
+    FT_Face face = iconFace(file);
+    if (!face) {
         qDebug().noquote() << "IconPicture::drawGlyph(): cannot read the font" << m_fontSource.toString();
         return QImage();
     }
-    const QVector<quint32> indexes = font.glyphIndexesForString(m_glyph);
-    if (indexes.isEmpty() || indexes.contains(0)) {
-        qDebug().noquote() << "IconPicture::drawGlyph(): the font" << m_fontSource.toString() << "has no glyph for"
-                           << m_glyph;
+    // The item's height is the font's pixel size, in 26.6 fixed point.
+    if (FT_Set_Char_Size(face, 0, FT_F26Dot6(std::lround(height() * ratio * 64)), 72, 72) != 0) {
+        qDebug().noquote() << "IconPicture::drawGlyph(): the font" << m_fontSource.toString()
+                           << "has no size" << height() * ratio;
         return QImage();
     }
-    const QVector<QPointF> advances = font.advancesForGlyphIndexes(indexes);
-    QVector<QPointF> positions;
-    qreal width = 0;
-    for (const QPointF &advance : advances) {
-        positions.append(QPointF(width, 0));
-        width += advance.x();
+    QVector<FT_UInt> indexes;
+    for (const uint code : m_glyph.toUcs4()) {
+        const FT_UInt index = FT_Get_Char_Index(face, code);
+        if (index == 0) {
+            qDebug().noquote() << "IconPicture::drawGlyph(): the font" << m_fontSource.toString()
+                               << "has no glyph for" << m_glyph;
+            return QImage();
+        }
+        indexes.append(index);
     }
-    QGlyphRun run;
-    run.setRawFont(font);
-    run.setGlyphIndexes(indexes);
-    run.setPositions(positions);
+    if (indexes.isEmpty())
+        return QImage();
+    // Light hinting: sharp horizontal edges, the glyph's shape kept.
+    const FT_Int32 loadFlags = FT_LOAD_TARGET_LIGHT;
+    qreal width = 0;
+    for (const FT_UInt index : indexes) {
+        if (FT_Load_Glyph(face, index, loadFlags) == 0)
+            width += face->glyph->advance.x / 64.0;
+    }
+    const FT_Size_Metrics &metrics = face->size->metrics;
+    const qreal ascent = metrics.ascender / 64.0;
+    const qreal lineHeight = ascent - metrics.descender / 64.0;
+    // Centred as a line of text of this font is, from its ascent and descent.
+    qreal penX = (target.width() - width) / 2;
+    const qreal baseline = (target.height() - lineHeight) / 2 + ascent;
     QImage image(target, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
-    QPainter painter(&image);
-    painter.setPen(m_color);
-    // Centred as a line of text of this font is, from its ascent and descent.
-    const qreal lineHeight = font.ascent() + font.descent();
-    painter.drawGlyphRun(QPointF((target.width() - width) / 2, (target.height() - lineHeight) / 2 + font.ascent()),
-                         run);
-    painter.end();
+    const QRgb colour = m_color.rgba();
+    for (const FT_UInt index : indexes) {
+        if (FT_Load_Glyph(face, index, loadFlags) != 0 || FT_Render_Glyph(face->glyph, FT_RENDER_MODE_NORMAL) != 0)
+            continue;
+        const FT_GlyphSlot slot = face->glyph;
+        const FT_Bitmap &bitmap = slot->bitmap;
+        const int left = int(std::lround(penX)) + slot->bitmap_left;
+        const int top = int(std::lround(baseline)) - slot->bitmap_top;
+        for (unsigned row = 0; row < bitmap.rows; ++row) {
+            const int y = top + int(row);
+            if (y < 0 || y >= image.height())
+                continue;
+            const unsigned char *coverage = bitmap.buffer + int(row) * bitmap.pitch;
+            auto *line = reinterpret_cast<QRgb *>(image.scanLine(y));
+            for (unsigned column = 0; column < bitmap.width; ++column) {
+                const int x = left + int(column);
+                if (x < 0 || x >= image.width() || coverage[column] == 0)
+                    continue;
+                // The colour at this coverage, over what earlier glyphs drew.
+                const int alpha = qAlpha(colour) * coverage[column] / 255;
+                const QRgb over = qPremultiply(qRgba(qRed(colour), qGreen(colour), qBlue(colour), alpha));
+                const QRgb under = line[x];
+                const int keep = 255 - qAlpha(over);
+                line[x] = qRgba(qRed(over) + qRed(under) * keep / 255, qGreen(over) + qGreen(under) * keep / 255,
+                                qBlue(over) + qBlue(under) * keep / 255, qAlpha(over) + qAlpha(under) * keep / 255);
+            }
+        }
+        penX += slot->advance.x / 64.0;
+    }
     return image;
 }
 
