@@ -44,7 +44,6 @@ const double kDroppedIntervalMs = 1.5 * kFramePeriodMs;
 const int kIdleMs = 80;
 const int kIdleCapMs = 3000;
 const int kFrameTimeoutMs = 5000;
-const int kProbeTimeoutMs = 60000;
 const int kReflickMs = 400;
 const int kFlickTimeoutMs = 60000;
 
@@ -384,6 +383,11 @@ void startClock()
     qInstallMessageHandler(messageHandler);
 }
 
+int probeTimeoutMs(int rounds)
+{
+    return kProbeStartMs + std::max(0, rounds) * kRoundMs;
+}
+
 int runShellProbe(int &argc, char **argv, const QString &scenario, int repeats)
 {
     QJsonObject result{{QStringLiteral("probe"), QStringLiteral("shell")}, {QStringLiteral("scenario"), scenario}};
@@ -501,9 +505,9 @@ int runShellProbe(int &argc, char **argv, const QString &scenario, int repeats)
         // apps loading first would be counted in it.
         if (instructions::slowdown() > 1 && context.rootWindow) {
             if (QObject *watch = context.rootWindow->findChild<QObject *>(QStringLiteral("firstFrameWatch")))
-                watch->setProperty("fallbackInterval", stretched(kProbeTimeoutMs));
+                watch->setProperty("fallbackInterval", stretched(kProbeStartMs));
         }
-        QTimer::singleShot(stretched(kProbeTimeoutMs), context.app, [&] {
+        QTimer::singleShot(stretched(probeTimeoutMs(repeats)), context.app, [&] {
             result.insert(QStringLiteral("error"), QStringLiteral("timed out"));
             result.insert(QStringLiteral("firstFrame"), firstAppFrame);
             result.insert(QStringLiteral("allLoaded"), allLoaded);

@@ -10,6 +10,15 @@ namespace bench {
 
 extern const char kResultPrefix[];
 
+// What a probe may take for each round of page changes it is asked for (an
+// app switch, or a wizard round of four page changes with their waits for an
+// idle window: about a second on a desktop PC), on top of its start. A probe
+// gives up after its start allowance and its rounds' (stretched under
+// valgrind), so the parent waits at least as long.
+const int kProbeStartMs = 60000;
+const int kRoundMs = 3000;
+int probeTimeoutMs(int rounds);
+
 // Starts the clock that every time of a probe is measured from.
 void startClock();
 

@@ -418,14 +418,17 @@ int runBenchmark(int argc, char **argv)
                 byCount[count].append(runner.run(shellStart, countRootfs[count]));
         }
         progress(QStringLiteral("%1 app switches").arg(switches));
-        shellSwitch =
-            runner.run({QStringLiteral("shell"), QStringLiteral("switch"), QString::number(switches)}, defaultRootfs);
+        // A probe of many rounds gives up later than one start; waited for
+        // until then and a little more, so that its own time-out is reported.
+        auto roundsTimeoutMs = [](int rounds) { return std::max(kChildTimeoutMs, bench::probeTimeoutMs(rounds) + 30000); };
+        shellSwitch = runner.run({QStringLiteral("shell"), QStringLiteral("switch"), QString::number(switches)},
+                                 defaultRootfs, {}, roundsTimeoutMs(switches));
         floorSwitch = runner.run({QStringLiteral("floor"), QStringLiteral("controls1"), QStringLiteral("switch"),
                                   QString::number(switches)});
         const int wizardRounds = std::max(runs, kWizardRounds);
         progress(QStringLiteral("wizard, %1 rounds").arg(wizardRounds));
         wizard = runner.run({QStringLiteral("shell"), QStringLiteral("wizard"), QString::number(wizardRounds)},
-                            defaultRootfs);
+                            defaultRootfs, {}, roundsTimeoutMs(wizardRounds));
         progress(QStringLiteral("flicking through the lists"));
         captureFlick = runner.run({QStringLiteral("capture-list"), QStringLiteral("flick")});
         floorFlick = runner.run({QStringLiteral("floor"), QStringLiteral("controls1"), QStringLiteral("flick"), repeats});
