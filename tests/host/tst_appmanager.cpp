@@ -14,6 +14,8 @@
 #include <QQmlContext>
 #include <QRegularExpression>
 #include <QQmlEngine>
+#include <QQmlComponent>
+#include <memory>
 #include <QQmlExpression>
 #include <QSettings>
 #include <QTemporaryDir>
@@ -222,6 +224,78 @@ private slots:
             QVERIFY(page.open(QIODevice::ReadOnly));
             QVERIFY(page.readAll().contains("\"com.ostrelle.veltra.ClashA\""));
         }
+    }
+
+    // Records written by hand, with odd "resourceFiles": never a crash; an
+    // entry that names a registered file or folder refuses the app with one
+    // line, anything else is no one's file and lets it load.
+    void oddResourceListsLoadOrAreRefusedWithOneLine_data()
+    {
+        QTest::addColumn<QString>("variant");
+        QTest::addColumn<QString>("refusedFor"); // empty: loaded
+        QTest::newRow("empty string") << "empty" << QString();
+        QTest::newRow("numbers, null, objects, arrays") << "nonstring" << QString();
+        QTest::newRow("..") << "dotdot" << QString();
+        QTest::newRow("paths of this machine") << "abs" << QString();
+        QTest::newRow("10000 characters") << "long" << QString();
+        QTest::newRow("3000 entries") << "many" << QString();
+        QTest::newRow("the shell's translations folder") << "i18n dir" << "/i18n";
+        QTest::newRow("a shell file, doubled slash") << "shellvariant" << "//TestShellFile.qml";
+    }
+    void oddResourceListsLoadOrAreRefusedWithOneLine()
+    {
+        QFETCH(QString, variant);
+        QFETCH(QString, refusedFor);
+        const QString target = "hostile_odd_" + QString(variant).remove(' ');
+        install({QStringLiteral("hostile/%1/lib%1.so").arg(target)});
+        AppManager manager(m_apps->path(), QString());
+        const QStringList lines = veltra::test::capturedLog().filter("AppManager::discover() skipped");
+        if (refusedFor.isEmpty()) {
+            QCOMPARE(ids(manager), QStringList({"com.ostrelle.veltra.Odd"}));
+            QVERIFY2(lines.isEmpty(), qPrintable(lines.join('\n')));
+        } else {
+            QCOMPARE(ids(manager), QStringList());
+            QCOMPARE(lines.size(), 1);
+            const QString expected = "the app com.ostrelle.veltra.Odd has the resource file " + refusedFor
+                                     + " of the shell, which stays";
+            QVERIFY2(lines.constFirst().contains(expected), qPrintable(lines.constFirst()));
+        }
+    }
+
+    // A library that lists none of its files ([]) loads, and its files are no
+    // one's: an app that lists one of them later is refused and keeps nothing
+    // of its own, and the file stays the first library's.
+    void unlistedFileOfAnEarlierLibraryIsNotTakenOver()
+    {
+        install({"hostile/hostile_liar/libaaliar.so", "hostile/hostile_honest/libhostile_honest.so"});
+        AppManager manager(m_apps->path(), QString());
+        QCOMPARE(ids(manager), QStringList({"com.ostrelle.veltra.Liar"}));
+        const QStringList lines = veltra::test::capturedLog().filter("AppManager::discover() skipped");
+        QCOMPARE(lines.size(), 1);
+        QVERIFY2(lines.constFirst().contains("libhostile_honest.so\" : the app com.ostrelle.veltra.Honest has the "
+                                             "resource file /LiarPage.qml of "),
+                 qPrintable(lines.constFirst()));
+        QVERIFY(!QFile::exists(":/HonestApp.qml"));
+        QFile page(":/LiarPage.qml");
+        QVERIFY(page.open(QIODevice::ReadOnly));
+        QVERIFY(page.readAll().contains("\"liar\""));
+    }
+
+    // A library that lists no files loads unchecked; its file of the shell's
+    // name stays the shell's, in the resources and for the QML engine.
+    void noListLibraryDoesNotTakeTheShellsFile()
+    {
+        install({"hostile/hostile_nolist/libhostile_nolist.so"});
+        AppManager manager(m_apps->path(), QString());
+        QCOMPARE(ids(manager), QStringList({"com.ostrelle.veltra.NoList"}));
+        QFile file(":/TestShellFile.qml");
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QVERIFY(!file.readAll().contains("no-list"));
+        QQmlEngine engine;
+        QQmlComponent component(&engine, QUrl("qrc:/TestShellFile.qml"));
+        std::unique_ptr<QObject> object(component.create());
+        QVERIFY2(object, qPrintable(component.errorString()));
+        QCOMPARE(object->objectName(), QString());
     }
 
     void otherTypeIsLoadedAndSkipped()
