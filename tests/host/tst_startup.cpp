@@ -243,7 +243,9 @@ private slots:
         options.beforeEventLoop = [&](tarvik::StartupContext &context) {
             auto *window = qobject_cast<QQuickWindow *>(context.rootWindow);
             QTimer::singleShot(0, context.app, [&, window, root = context.rootWindow, app = context.app] {
-                QTest::qWaitForWindowExposed(window);
+                // A window never shown spoils the list of visits, and the test with it.
+                if (!QTest::qWaitForWindowExposed(window))
+                    visited << QStringLiteral("(window never exposed)");
                 visited << root->property("__currAppId").toString();
                 QMetaObject::invokeMethod(root, "launchApp", Q_ARG(QVariant, "com.ostrelle.veltra.Settings"),
                                           Q_ARG(QVariant, QVariant()));
