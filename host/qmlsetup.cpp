@@ -45,12 +45,6 @@ void setTextRendering()
         qRegisterMetaType<int>(name);
     QFont font = QGuiApplication::font();
     font.setHintingPreference(QFont::PreferNoHinting);
-    // Body text of the Material type scale (Label's "body1"), for a text that
-    // sets no font of its own. Every text item also reads this font's
-    // metrics once, when first laid out: a font the screens use anyway.
-    font.setFamily(QStringLiteral("Roboto"));
-    font.setPixelSize(14);
-    font.setWeight(QFont::Normal);
     QGuiApplication::setFont(font);
 }
 
