@@ -16,14 +16,15 @@ top=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 build="${VELTRA_FUZZ_BUILD_DIR:-$top/build-fuzz}"
 
 # Target, its seed directory under tests/fuzz/corpus, and the inputs it runs
-# in the fixed mode: about two minutes for all, with the build, on two busy
-# cores (the targets that write files run far fewer inputs a second).
+# in the fixed mode: about a minute for all, with the build, on two busy
+# cores (the targets that write files run far fewer inputs a second). The
+# --long mode runs each for a time instead.
 targets=(
-    "apprecord apprecord 200000"
-    "devicefile devicefile 60000"
-    "initext settings 4000"
-    "savedsettings settings 2000"
-    "versionhistory versionhistory 60000"
+    "apprecord apprecord 100000"
+    "devicefile devicefile 30000"
+    "initext settings 2000"
+    "savedsettings settings 1000"
+    "versionhistory versionhistory 30000"
 )
 
 long=0
