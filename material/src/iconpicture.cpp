@@ -15,6 +15,7 @@
 
 #include <ft2build.h>
 #include FT_FREETYPE_H
+#include FT_ADVANCES_H
 
 #include <cmath>
 
@@ -230,10 +231,12 @@ QImage IconPicture::drawGlyph(const QSize &target, qreal ratio) const
         return QImage();
     // Light hinting: sharp horizontal edges, the glyph's shape kept.
     const FT_Int32 loadFlags = FT_LOAD_TARGET_LIGHT;
+    // The run's width from the advances alone; the glyphs load once, below.
     qreal width = 0;
     for (const FT_UInt index : indexes) {
-        if (FT_Load_Glyph(face, index, loadFlags) == 0)
-            width += face->glyph->advance.x / 64.0;
+        FT_Fixed advance = 0;
+        if (FT_Get_Advance(face, index, loadFlags, &advance) == 0)
+            width += advance / 65536.0;
     }
     const FT_Size_Metrics &metrics = face->size->metrics;
     const qreal ascent = metrics.ascender / 64.0;
